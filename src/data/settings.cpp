@@ -27,4 +27,8 @@ void ZapisSetne(Database& db, const QString& key, double value) {
     Zapis(db, key, DoSetnych(value));
 }
 
+bool HasloPoprawne(Database& db, const QString& typed) { return Odczyt(db, "HASLO") == typed; }
+
+bool UstawieniaPotwierdzone(Database& db) { return Odczyt(db, "DANE") != QLatin1String("N"); }
+
 } // namespace vexa

@@ -21,4 +21,10 @@ void Zapis(Database& db, const QString& key, const QString& value);
 double OdczytSetne(Database& db, const QString& key);
 void ZapisSetne(Database& db, const QString& key, double value);
 
+// The password gate: the typed text must equal setting HASLO exactly (a missing key reads as
+// empty, so an empty password opens a database that has none).
+bool HasloPoprawne(Database& db, const QString& typed);
+// False only while setting DANE reads "N": the unit settings were never confirmed.
+bool UstawieniaPotwierdzone(Database& db);
+
 } // namespace vexa

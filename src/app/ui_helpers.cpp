@@ -1,0 +1,31 @@
+#include "app/ui_helpers.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+namespace vexa {
+
+void WielkieLitery(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text)
+            return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(upper.left(edit->maxLength()));
+        edit->setCursorPosition(qMin(cursor, int(edit->text().size())));
+    });
+}
+
+void CentrujPanel(QWidget* panel) {
+    QWidget* page = panel->parentWidget();
+    QWidget* window = panel->window();
+    if (!page || !window)
+        return;
+    const int left = (window->width() - panel->width()) / 2;
+    const int top = (window->height() - (panel->height() + 74)) / 2;
+    // The 74 pixels stand for the bars above the page, so the panel sits mid-page.
+    const int x = left - page->mapTo(window, QPoint(0, 0)).x();
+    panel->move(qMax(0, x), qMax(0, top));
+}
+
+} // namespace vexa
