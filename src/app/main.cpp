@@ -2,7 +2,7 @@
 #include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/message_dialog.h"
-#include "app/start_page.h"
+#include "app/pages.h"
 #include "app/style.h"
 #include "data/clock.h"
 #include "data/database.h"
@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
     vexa::SystemClock clock;
     vexa::AppContext ctx{db, messages, files, clock, folder};
     vexa::MainWindow window(ctx);
-    window.ustawStrone(QStringLiteral("mivra"), new vexa::StartPage(ctx));
-    window.pokazStrone(QStringLiteral("mivra"));
+    vexa::ZainstalujStrony(window, ctx);
     QObject::connect(&window, &vexa::MainWindow::terminated, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.setGeometry(app.primaryScreen()->availableGeometry());

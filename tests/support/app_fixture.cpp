@@ -1,6 +1,6 @@
 #include "support/app_fixture.h"
 
-#include "app/start_page.h"
+#include "app/pages.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,8 +10,7 @@ AppFixture::AppFixture(QDate today) : m_clock(today) {
     m_ctx = std::make_unique<vexa::AppContext>(
         vexa::AppContext{m_db.db(), m_messages, m_files, m_clock, m_db.folder()});
     m_window = std::make_unique<vexa::MainWindow>(*m_ctx);
-    m_window->ustawStrone(QStringLiteral("mivra"), new vexa::StartPage(*m_ctx));
-    m_window->pokazStrone(QStringLiteral("mivra"));
+    vexa::ZainstalujStrony(*m_window, *m_ctx);
     m_window->resize(1280, 800);
 }
 
