@@ -68,6 +68,27 @@ template <class S> void WczytajRekord(S& s, const QSqlRecord& r, const QList<Kol
     }
 }
 
+// Reads every remaining row of a query into structs; the columns are looked up by name once.
+template <class S> QList<S> WczytajWszystkie(QSqlQuery& q, const QList<Kolumna<S>>& cols) {
+    QList<S> out;
+    QList<QPair<int, const Kolumna<S>*>> map;
+    bool mapped = false;
+    while (q.next()) {
+        if (!mapped) {
+            const QSqlRecord r = q.record();
+            for (const Kolumna<S>& c : cols)
+                if (const int i = r.indexOf(c.name); i >= 0)
+                    map.append({i, &c});
+            mapped = true;
+        }
+        S s;
+        for (const auto& [i, c] : map)
+            c->set(s, q.value(i));
+        out.append(std::move(s));
+    }
+    return out;
+}
+
 // Writes rows of one table from structs through one prepared statement, so a run of many
 // rows costs one parse. Insert skips the key "id" (the database assigns it) and returns the
 // new key; update writes every other column of the row with the struct's id.

@@ -42,13 +42,7 @@ QList<Pozycja> ListRepository::pozycje(int idlisty, KolejnoscPozycji order) {
             ? QStringLiteral("select * from pozycja where idlisty = ? order by nis, id")
             : QStringLiteral("select * from pozycja where idlisty = ? order by nazwisko, imie, id");
     QSqlQuery q = m_db.exec(sql, {idlisty});
-    QList<Pozycja> out;
-    while (q.next()) {
-        Pozycja p;
-        WczytajRekord(p, q.record(), Pozycja::kolumny());
-        out << p;
-    }
-    return out;
+    return WczytajWszystkie(q, Pozycja::kolumny());
 }
 
 Pozycja ListRepository::pozycja(int id) {

@@ -35,15 +35,7 @@ bool clip(const DzienWolny& d, const Miesiac& m, QDate& from, QDate& to) {
     return true;
 }
 
-QList<DzienWolny> read(QSqlQuery& q) {
-    QList<DzienWolny> out;
-    while (q.next()) {
-        DzienWolny d;
-        WczytajRekord(d, q.record(), DzienWolny::kolumny());
-        out << d;
-    }
-    return out;
-}
+QList<DzienWolny> read(QSqlQuery& q) { return WczytajWszystkie(q, DzienWolny::kolumny()); }
 
 } // namespace
 

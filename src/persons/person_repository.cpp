@@ -72,14 +72,7 @@ QString PersonRepository::zapytanie(const WidokOsob& w) {
 
 QList<Osoba> PersonRepository::lista(const WidokOsob& w) {
     QSqlQuery q = m_db.exec(zapytanie(w));
-    QList<Osoba> out;
-    const auto& cols = Osoba::kolumny();
-    while (q.next()) {
-        Osoba o;
-        WczytajRekord(o, q.record(), cols);
-        out << o;
-    }
-    return out;
+    return WczytajWszystkie(q, Osoba::kolumny());
 }
 
 Osoba PersonRepository::osoba(int id) {
