@@ -178,6 +178,12 @@ QString Liczba0(long double value) {
     return formatujLiczbe(value, u"#0", u',');
 }
 
+QString LiczbaOgolna(double value) {
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 15).replace(u'.', u',');
+}
+
 QString KwotaEdycja(long double value) {
     return formatujLiczbe(value, u",0.00", u',');
 }

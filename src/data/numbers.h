@@ -40,6 +40,9 @@ QString Liczba1(long double value);
 QString Liczba0(long double value);
 // ",0.00" with a decimal comma: digits grouped by three with blanks, for amount fields.
 QString KwotaEdycja(long double value);
+// A general decimal number: up to 15 significant digits, no trailing zeros, decimal comma
+// (12.5 gives "12,5", 100 gives "100").
+QString LiczbaOgolna(double value);
 
 // An amount as users type it: an optional sign, digits, a comma or a full stop as the decimal
 // separator, blanks or non-breaking spaces between digit groups. An empty (or all-blank) text
