@@ -23,6 +23,13 @@ public:
     virtual int Komunikat(int kind, const QString& text) = 0;
 };
 
+// For work without anybody to ask (the command line, a demo): every question is answered yes
+// and informations are dropped.
+class BrakKomunikatow : public Messages {
+public:
+    int Komunikat(int, const QString&) override { return TAK; }
+};
+
 // File choosers. An empty result means the user cancelled.
 class FileDialogs {
 public:
