@@ -1,0 +1,167 @@
+#include "data/settings.h"
+#include "lists/generation.h"
+#include "lists/ui/bulk_change_dialog.h"
+#include "lists/ui/new_list_dialog.h"
+#include "support/app_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vexa;
+
+namespace {
+
+void configure(Database& db) {
+    Zapis(db, "NRIDENT", "1234567");
+    Zapis(db, "WALUTAZALICZKI", "USD");
+    Zapis(db, "WALUTARACHUNEK", "PLN");
+    ZapisSetne(db, "UPOSAZENIE", 4000);
+    ZapisSetne(db, "DODWOJENNY", 12.5);
+    db.exec("insert into pododdzial (skrot, nazwa) values ('KOMP', 'KOMPANIA')");
+    db.exec("insert into ste (skrot, nazwa, mnoznik) values ('kpr.', 'KAPRAL', 1.5)");
+    for (const char* name : {"ADAMSKI", "BORSUK"})
+        db.exec("insert into osoba (pesel, zp, akt, nazwisko, imie, ste, nis, skrotpododdzialu, "
+                "datanabycia, datautraty, podatekproc, rachunek1czywaluta, rachunek2czywaluta) "
+                "values ('80010112340', 'Z', 'T', ?, 'JAN', 'kpr.', ?, 'KOMP', '2027-01-01', "
+                "'2999-01-01', 0, 'N', 'N')",
+                {name, name});
+}
+
+template <class T> T* child(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no child %s", name);
+    return c;
+}
+
+} // namespace
+
+class NewListDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void preparedFromTheUnitAndToday();
+    void optionsShowAndHideTheirControls();
+    void checksRefuseWithMessageAndFocus();
+    void acceptedValuesCreateTheList();
+    void bulkChangeNeedsMarksThenChangesThem();
+};
+
+void NewListDialogTest::preparedFromTheUnitAndToday() {
+    AppFixture f(QDate(2027, 3, 5));
+    configure(f.db());
+    f.db().exec("insert into lista (nridpkw, nr, miesiacrok) values ('1234567', 'STARA', '03/2027')");
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    QCOMPARE(child<QComboBox>(&d, "emiesiac")->currentText(), "MARZEC");
+    QCOMPARE(child<QSpinBox>(&d, "erok")->value(), 2027);
+    QCOMPARE(child<QLineEdit>(&d, "enrlisty")->text(), "2");
+    QVERIFY(child<QLineEdit>(&d, "ekursrach")->isReadOnly());
+    QCOMPARE(child<QLineEdit>(&d, "ekurswaluty")->text(), "1,000000");
+    QVERIFY(!child<QComboBox>(&d, "epododdzial")->isEnabled());
+    QCOMPARE(child<QComboBox>(&d, "ewyplacona")->count(), 2); // "(NIE WYBRANA)" and STARA
+    child<QComboBox>(&d, "emiesiac")->setCurrentIndex(3);
+    QCOMPARE(child<QComboBox>(&d, "ewyplacona")->count(), 1); // April has no lists
+    QVERIFY(child<QCheckBox>(&d, "cbzaliczki")->isChecked());
+    QVERIFY(child<QCheckBox>(&d, "cbczy_dod_wojenny")->isChecked());
+}
+
+void NewListDialogTest::optionsShowAndHideTheirControls() {
+    AppFixture f;
+    configure(f.db());
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    d.show();
+    auto* kind = child<QComboBox>(&d, "erodzaj");
+    auto* tax = child<QWidget>(&d, "ppodatek");
+    QVERIFY(!kind->isVisible());
+    child<QCheckBox>(&d, "cbczy_podatek")->setChecked(true);
+    QVERIFY(tax->isVisible());
+    child<QCheckBox>(&d, "CBSpecjal")->setChecked(true); // also ticks the additional list
+    QVERIFY(child<QCheckBox>(&d, "CBDod")->isChecked());
+    QVERIFY(kind->isVisible());
+    QVERIFY(!tax->isVisible());
+    child<QLineEdit>(&d, "ekurswaluty")->setText("3,9876");
+    QCOMPARE(child<QLineEdit>(&d, "epodatek_kurs")->text(), "3,9876");
+    child<QCheckBox>(&d, "cbpododdzial")->setChecked(true);
+    QVERIFY(child<QComboBox>(&d, "epododdzial")->isEnabled());
+}
+
+void NewListDialogTest::checksRefuseWithMessageAndFocus() {
+    AppFixture f;
+    configure(f.db());
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    child<QCheckBox>(&d, "cbpododdzial")->setChecked(true);
+    d.tworz();
+    QCOMPARE(f.messages().lastText(), "Proszę wybrać pododdział!");
+    QVERIFY(d.result() != QDialog::Accepted && d.isVisible());
+    child<QComboBox>(&d, "epododdzial")->setCurrentIndex(0);
+    child<QLineEdit>(&d, "ekurswaluty")->setText("0");
+    d.tworz();
+    QCOMPARE(f.messages().lastText(), "Proszę wprowadzić kurs waluty\rdla wypłaty w kasie!");
+    QCOMPARE(f.messages().count(), 2);
+    QVERIFY(d.isVisible());
+}
+
+void NewListDialogTest::acceptedValuesCreateTheList() {
+    AppFixture f;
+    configure(f.db());
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    child<QLineEdit>(&d, "enrlisty")->setText("1/2027 KOMP");
+    child<QLineEdit>(&d, "ekurswaluty")->setText("3.95");
+    d.tworz();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(child<QLineEdit>(&d, "enrlisty")->text(), "1_2027_KOMP");
+    const NowaLista n = d.nowaLista();
+    QCOMPARE(n.kurszaliczki, 3.95);
+    QCOMPARE(n.miesiac, 3);
+    const int id = UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5));
+    QCOMPARE(ListRepository(f.db()).lista(id).iloscpozycji, 2);
+}
+
+void NewListDialogTest::bulkChangeNeedsMarksThenChangesThem() {
+    AppFixture f;
+    configure(f.db());
+    NowaLista n;
+    n.miesiac = 3;
+    n.rok = 2027;
+    n.nr = "1";
+    const int id = UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5));
+    BulkChangeDialog full;
+    ShortBulkChangeDialog shortDialog;
+    QVERIFY(!ZmienZaznaczoneZListy(f.ctx(), id, full, shortDialog));
+    QCOMPARE(f.messages().lastText(),
+             "Nie zaznaczono żadnej pozycji na liście nalezności zagranicznych!");
+
+    ListRepository repo(f.db());
+    repo.przelaczZaznaczenie(repo.pozycje(id).first().id);
+    QTimer::singleShot(0, &full, [&] {
+        QVERIFY(full.isVisible());
+        child<QCheckBox>(&full, "cbwyr")->setChecked(true);
+        child<QLineEdit>(&full, "ewyr")->setText("-50");
+        QVERIFY(child<QLineEdit>(&full, "ewyr")->styleSheet().contains("red"));
+        full.accept();
+    });
+    QVERIFY(ZmienZaznaczoneZListy(f.ctx(), id, full, shortDialog));
+    QCOMPARE(f.messages().lastText(), "Zauktualizowano zaznaczone pozycje.");
+    const auto pos = repo.pozycje(id);
+    QCOMPARE(pos[0].wyrownanie, -50.0);
+    QCOMPARE(pos[1].wyrownanie, 0.0);
+    QCOMPARE(f.window().stan().osobaZp, "Z");
+    // The war-day captions show the unit's current rate.
+    bool found = false;
+    for (auto* l : full.findChildren<QLabel*>())
+        found = found || l->text() == "ILOŚĆ DNI DODATKU\nWOJENNEGO 13%";
+    QVERIFY(found);
+}
+
+QTEST_MAIN(NewListDialogTest)
+#include "new_list_dialog_test.moc"
