@@ -15,3 +15,10 @@ struct CliCommand {
 void cliError(const QString& text);
 
 int cliCreateDb(const QStringList& args);
+// Reads a list, a position and the hygiene settings as JSON from standard input and prints the
+// calculated position with the editor marks (exit code 2 for bad input).
+int cliCalc(const QStringList& args);
+// Creates and generates a list as the new-list dialog does, without questions.
+int cliGenerate(const QStringList& args);
+// Writes a configured demo unit into a new database file.
+int cliDemoDb(const QStringList& args);

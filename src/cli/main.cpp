@@ -11,6 +11,14 @@ namespace {
 // Every subcommand, one line each.
 const CliCommand kCommands[] = {
     {"create-db", "create-db PLIK          utworzenie pustej bazy danych", cliCreateDb},
+    {"demo-db", "demo-db PLIK [--persons N]  baza demonstracyjna z osobami i listami",
+     cliDemoDb},
+    {"generate",
+     "generate --db PLIK --month MM/RRRR --zp Z|P [--subunit SKROT] [--kind P|D --rodzaj XX]\n"
+     "           [--nr TEKST] [--cash-rate R] [--bank-rate R] [--tax --tax-rate R --tax-table T\n"
+     "           --diet D] [--no-war] [--no-advances]   nowa lista należności",
+     cliGenerate},
+    {"calc", "calc < POZYCJA.json     przeliczenie pozycji listy (JSON)", cliCalc},
 };
 
 int usage() {

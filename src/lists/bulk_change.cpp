@@ -6,6 +6,7 @@
 #include "data/settings.h"
 #include "data/transaction.h"
 #include "lists/calculation.h"
+#include "lists/constants.h"
 #include "lists/list_repository.h"
 #include "persons/records.h"
 
@@ -52,23 +53,12 @@ void copyPersonalData(Pozycja& p, const Osoba& o) {
     p.bic2 = o.bic2;
 }
 
-QHash<QString, double> gradeMultipliers(Database& db) {
-    QHash<QString, double> m;
-    QSqlQuery q = db.exec(QStringLiteral("select skrot, mnoznik from ste order by id"));
-    while (q.next())
-        if (!m.contains(q.value(0).toString()))
-            m.insert(q.value(0).toString(), q.value(1).toDouble());
-    return m;
-}
-
 template <class Apply>
 int walkMarked(Database& db, int idlisty, Apply apply) {
     Transakcja t(db);
     ListRepository repo(db);
     const Lista lista = repo.lista(idlisty);
-    DaneNaliczenia dane;
-    dane.srhigienym = OdczytSetne(db, "SRHIGIENYM");
-    dane.srhigienyk = OdczytSetne(db, "SRHIGIENYK");
+    const DaneNaliczenia dane = BiezaceDaneNaliczenia(db);
     const QHash<QString, Osoba> persons = activePersons(db, lista.zp);
     ZapisRekordow<Pozycja> write(db, "pozycja", Pozycja::kolumny(), ZapisRekordow<Pozycja>::Zmien);
     int count = 0;
@@ -98,7 +88,7 @@ QString OpisDniWojennych(double rate) {
 }
 
 int ZmienZaznaczonePozycje(Database& db, int idlisty, const ZmianaPozycji& z) {
-    const QHash<QString, double> grades = gradeMultipliers(db);
+    const TabelaMnoznikow grades(db);
     return walkMarked(db, idlisty, [&](const Lista& lista, Pozycja& p, const auto& persons,
                                        const DaneNaliczenia& dane) {
         if (z.zwnaleznpkwproc)
@@ -128,7 +118,7 @@ int ZmienZaznaczonePozycje(Database& db, int idlisty, const ZmianaPozycji& z) {
             p.zaliczkawaluta =
                 o->zaliczka + zaokraglij(static_cast<long double>(p.wyrownanie) / lista.kurszaliczki);
         if (z.mnoznik)
-            p.mnoznik = grades.value(p.ste, 0.0);
+            p.mnoznik = grades(p.ste);
         if (z.zeruj) {
             p.mnoznik = p.zwnaleznpkwproc = p.wyrownanie = p.srhigieny = p.innezwiekszenia =
                 p.skladkizus = p.innezmniejszenia = p.zaliczkawaluta = 0;

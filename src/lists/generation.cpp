@@ -9,6 +9,7 @@
 #include "data/transaction.h"
 #include "data/validators.h"
 #include "lists/calculation.h"
+#include "lists/constants.h"
 #include "persons/days_off.h"
 #include "persons/records.h"
 
@@ -49,36 +50,6 @@ QList<Osoba> personsFor(Database& db, const QString& pododdzial, const QString& 
     values << zp;
     QSqlQuery q = db.exec(sql, values);
     return WczytajWszystkie(q, Osoba::kolumny());
-}
-
-// Multiplier of a grade: the exact abbreviation first, then ignoring the case.
-class Mnozniki {
-public:
-    explicit Mnozniki(Database& db) {
-        QSqlQuery q = db.exec(QStringLiteral("select skrot, mnoznik from ste order by id"));
-        while (q.next()) {
-            const QString k = q.value(0).toString();
-            if (!m_exact.contains(k))
-                m_exact.insert(k, q.value(1).toDouble());
-            if (!m_folded.contains(k.toUpper()))
-                m_folded.insert(k.toUpper(), q.value(1).toDouble());
-        }
-    }
-    double operator()(const QString& ste) const {
-        if (auto it = m_exact.constFind(ste); it != m_exact.cend())
-            return *it;
-        return m_folded.value(ste.toUpper(), 0.0);
-    }
-
-private:
-    QHash<QString, double> m_exact, m_folded;
-};
-
-DaneNaliczenia currentSettings(Database& db) {
-    DaneNaliczenia d;
-    d.srhigienym = OdczytSetne(db, "SRHIGIENYM");
-    d.srhigienyk = OdczytSetne(db, "SRHIGIENYK");
-    return d;
 }
 
 void copyPerson(Pozycja& p, const Osoba& o, bool withBic) {
@@ -232,8 +203,8 @@ int generujpelna(Database& db, int idlisty, const QString& pododdzial, bool potr
     const Lista lista = ListRepository(db).lista(idlisty);
     QSet<QString> onList = keysOnList(db, idlisty);
     const auto daysOff = DniWolneWMiesiacuWszystkich(db, lista.miesiacrok);
-    const Mnozniki mnoznik(db);
-    const DaneNaliczenia dane = currentSettings(db);
+    const TabelaMnoznikow mnoznik(db);
+    const DaneNaliczenia dane = BiezaceDaneNaliczenia(db);
     Writer out(db, opcje);
     int n = 0;
     for (const Osoba& o : personsFor(db, pododdzial, zp)) {
@@ -291,7 +262,7 @@ int generujskrocona(Database& db, int idlisty, const QString& pododdzial, const 
     Transakcja t(db);
     const Lista lista = ListRepository(db).lista(idlisty);
     QSet<QString> onList = keysOnList(db, idlisty);
-    const DaneNaliczenia dane = currentSettings(db);
+    const DaneNaliczenia dane = BiezaceDaneNaliczenia(db);
     const double basePay = OdczytSetne(db, "UPOSAZENIE");
     Writer out(db, opcje);
     for (const Osoba& o : personsFor(db, pododdzial, zp)) {
@@ -329,7 +300,7 @@ int generujspecjalna(Database& db, int idlisty, int idWyplaconej, int idNaliczon
     Transakcja t(db);
     ListRepository repo(db);
     const Lista lista = repo.lista(idlisty);
-    const DaneNaliczenia dane = currentSettings(db);
+    const DaneNaliczenia dane = BiezaceDaneNaliczenia(db);
     // The paid amounts by person, first position found for each.
     QHash<QString, double> paid;
     for (const Pozycja& p : repo.pozycje(idWyplaconej)) {
