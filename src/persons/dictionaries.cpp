@@ -7,8 +7,10 @@ namespace vexa {
 
 const OpisSlownika& opisSlownika(Slownik s) {
     static const OpisSlownika pododdzialy{
-        QStringLiteral("pododdzial"),         QStringLiteral("id"),
-        QStringLiteral("epodskrot"),          QStringLiteral("epodnazwa"),
+        QStringLiteral("pododdzial"),
+        QStringLiteral("id"),
+        QStringLiteral("epodskrot"),
+        QStringLiteral("epodnazwa"),
         QStringLiteral("Proszę wpisać skrót pododdziału!"),
         QStringLiteral("Proszę wpisać nazwę pododdziału!"),
     };
@@ -36,17 +38,14 @@ QList<PozycjaSlownika> PozycjeSlownika(Database& db, Slownik s) {
 
 std::optional<BladSlownika> SprawdzPozycje(Slownik s, const PozycjaSlownika& p) {
     const OpisSlownika& o = opisSlownika(s);
-    if (p.skrot.trimmed().isEmpty())
-        return BladSlownika{o.brakSkrotu, o.poleSkrotu};
-    if (p.nazwa.trimmed().isEmpty())
-        return BladSlownika{o.brakNazwy, o.poleNazwy};
+    if (p.skrot.trimmed().isEmpty()) return BladSlownika{o.brakSkrotu, o.poleSkrotu};
+    if (p.nazwa.trimmed().isEmpty()) return BladSlownika{o.brakNazwy, o.poleNazwy};
     return std::nullopt;
 }
 
 int ZapiszPozycje(Database& db, Slownik s, const PozycjaSlownika& p, BladSlownika* blad) {
     if (const auto b = SprawdzPozycje(s, p)) {
-        if (blad)
-            *blad = *b;
+        if (blad) *blad = *b;
         return 0;
     }
     const OpisSlownika& o = opisSlownika(s);
@@ -70,10 +69,8 @@ QString PytanieUsuniecia(const PozycjaSlownika& p) {
 }
 
 bool UsunPozycje(Database& db, Messages& messages, Slownik s, const PozycjaSlownika& p) {
-    if (p.id == 0)
-        return false;
-    if (messages.Komunikat(KOMUNIKAT_PYTANIE, PytanieUsuniecia(p)) != TAK)
-        return false;
+    if (p.id == 0) return false;
+    if (messages.Komunikat(KOMUNIKAT_PYTANIE, PytanieUsuniecia(p)) != TAK) return false;
     db.exec(QStringLiteral("delete from %1 where id = ?").arg(opisSlownika(s).tabela), {p.id});
     return true;
 }

@@ -44,8 +44,7 @@ const QList<StopienEtatowy>& StopnieEtatowe() {
 QStringList GrupyStopni() {
     QStringList grupy;
     for (const StopienEtatowy& s : StopnieEtatowe())
-        if (!grupy.contains(s.grupa))
-            grupy.append(s.grupa);
+        if (!grupy.contains(s.grupa)) grupy.append(s.grupa);
     return grupy;
 }
 

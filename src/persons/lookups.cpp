@@ -20,7 +20,9 @@ namespace {
 constexpr qint64 kKawalek = 64 * 1024;
 
 // A stored field is never null: a missing one is an empty text.
-QString pustyGdyBrak(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+QString pustyGdyBrak(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
 
 // Control characters other than TAB cannot be typed or shown; garbage in a line loses them.
 QString bezZnakowSterujacych(QString s) {
@@ -68,8 +70,8 @@ QString nazwaPliku(const QString& sciezka) {
 bool zaladuj(Database& db, Messages& messages, const QString& folder, const OpisLadowania& o,
              const PostepWczytania& postep) {
     const QString sciezka = QDir(folder).filePath(QString::fromLatin1(o.plik));
-    const QString niezaladowane = QStringLiteral("\r\rDane %1 nie zostały załadowane.")
-                                      .arg(QString::fromUtf8(o.czego));
+    const QString niezaladowane =
+        QStringLiteral("\r\rDane %1 nie zostały załadowane.").arg(QString::fromUtf8(o.czego));
     // A file that is not there is reported at once: announcing a load would mislead.
     if (!QFileInfo(sciezka).isFile()) {
         messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Brak pliku ") +
@@ -120,8 +122,7 @@ int WczytajPlikTab(Database& db, const QString& sciezka, const QString& tabela,
                                  .arg(tabela, kolumny.join(u','), znaki.join(u',')));
     int wiersze = 0;
     auto zapiszLinie = [&](QByteArray linia) {
-        if (linia.endsWith('\r'))
-            linia.chop(1);
+        if (linia.endsWith('\r')) linia.chop(1);
         const PolaTab pola(bezZnakowSterujacych(zCp1250(linia)));
         for (qsizetype i = 0; i < kolumny.size(); ++i)
             q.bindValue(int(i), pustyGdyBrak(pola.pole(int(i) + 1)));
@@ -151,15 +152,12 @@ int WczytajPlikTab(Database& db, const QString& sciezka, const QString& tabela,
             poczatek = lf + 1;
         }
         reszta.remove(0, poczatek);
-        if (postep)
-            postep(wczytano, rozmiar);
+        if (postep) postep(wczytano, rozmiar);
     }
     // The last line needs no line end; a file that ends with one has no empty line after it.
-    if (!reszta.isEmpty())
-        zapiszLinie(reszta);
+    if (!reszta.isEmpty()) zapiszLinie(reszta);
     t.commit();
-    if (postep)
-        postep(rozmiar, rozmiar);
+    if (postep) postep(rozmiar, rozmiar);
     return wiersze;
 }
 
@@ -175,10 +173,8 @@ bool WczytajKodyPocztowe(Database& db, Messages& messages, const QString& folder
 
 void UzupelnijUrzedyIKody(Database& db, Messages& messages, const QString& folder,
                           const PostepWczytania& postep) {
-    if (pusta(db, urzedy().tabela))
-        WczytajUrzedy(db, messages, folder, postep);
-    if (pusta(db, kody().tabela))
-        WczytajKodyPocztowe(db, messages, folder, postep);
+    if (pusta(db, urzedy().tabela)) WczytajUrzedy(db, messages, folder, postep);
+    if (pusta(db, kody().tabela)) WczytajKodyPocztowe(db, messages, folder, postep);
 }
 
 QList<UrzadSkarbowy> UrzedySkarbowe(Database& db) {
@@ -195,8 +191,7 @@ std::optional<UrzadSkarbowy> ZnajdzUrzad(Database& db, const QString& nazwa) {
     QSqlQuery q = db.exec(QStringLiteral("select nazwa, ulica, kod, kod_is from urzedy_skarbowe "
                                          "where nazwa = ? order by rowid limit 1"),
                           {nazwa});
-    if (!q.next())
-        return std::nullopt;
+    if (!q.next()) return std::nullopt;
     return UrzadSkarbowy{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                          q.value(3).toString()};
 }
@@ -219,16 +214,14 @@ std::optional<KodPocztowy> ZnajdzKodPocztowy(Database& db, const QString& kod) {
     QSqlQuery q = db.exec(QStringLiteral("select kod, poczta, gmina, powiat, woj from "
                                          "kody_pocztowe where kod = ? order by rowid limit 1"),
                           {kod});
-    if (!q.next())
-        return std::nullopt;
+    if (!q.next()) return std::nullopt;
     return KodPocztowy{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                        q.value(3).toString(), q.value(4).toString()};
 }
 
 void WpiszKodPocztowy(Database& db, Osoba& o, const QString& tekst) {
     o.adr_kod = tekst;
-    if (tekst.size() != 6)
-        return;
+    if (tekst.size() != 6) return;
     if (const auto k = ZnajdzKodPocztowy(db, tekst)) {
         wypelnijAdres(o, *k);
         return;

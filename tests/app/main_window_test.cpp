@@ -84,6 +84,7 @@ void MainWindowTest::kindLegendOpensEvenWhileLocked() {
 
 void MainWindowTest::wrongPasswordIsRefusedAndCleared() {
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     Zapis(f.db(), "HASLO", "TAJNE");
     QVERIFY(f.show());
     f.login("JAWNE");
@@ -110,6 +111,7 @@ void MainWindowTest::emptyPasswordOpensDatabaseWithoutOne_data() {
 void MainWindowTest::emptyPasswordOpensDatabaseWithoutOne() {
     QFETCH(bool, keyPresent);
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     if (keyPresent)
         Zapis(f.db(), "HASLO", "");
     Zapis(f.db(), "NAZWA1", "JEDNOSTKA WOJSKOWA 1234");
@@ -124,6 +126,7 @@ void MainWindowTest::emptyPasswordOpensDatabaseWithoutOne() {
 
 void MainWindowTest::passwordIsTypedInUpperCase() {
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     Zapis(f.db(), "HASLO", "ŻÓŁW1");
     QVERIFY(f.show());
     auto* edit = f.find<QLineEdit>("EHaslo");
@@ -150,6 +153,7 @@ void MainWindowTest::escapeOnStartPageEndsWithoutQuestions() {
 
 void MainWindowTest::closeQueryNoAndYesWithoutBackup() {
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     QVERIFY(f.show());
     f.login();
     QSignalSpy ended(&f.window(), &MainWindow::terminated);
@@ -173,6 +177,7 @@ void MainWindowTest::closeQueryNoAndYesWithoutBackup() {
 
 void MainWindowTest::closeQueryWithBackupNamedByTheDay() {
     AppFixture f(QDate(2027, 3, 5));
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     QVERIFY(f.show());
     f.login();
     Zapis(f.db(), "SKROT", "PKW");
@@ -192,6 +197,7 @@ void MainWindowTest::closeQueryWithBackupNamedByTheDay() {
 
 void MainWindowTest::failedBackupIsReportedNotClaimed() {
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     QVERIFY(f.show());
     f.login();
     // Archiwum exists as a file, so the folder cannot be made.
@@ -207,6 +213,7 @@ void MainWindowTest::failedBackupIsReportedNotClaimed() {
 
 void MainWindowTest::barButtonsSwitchPagesOnceUnlocked() {
     AppFixture f;
+    Zapis(f.db(), "DANE", "T"); // settings confirmed: the password leads to pusta
     QVERIFY(f.show());
     f.login();
     f.find<QToolButton>("SpeedButton2")->click();
@@ -222,6 +229,10 @@ void MainWindowTest::barButtonsSwitchPagesOnceUnlocked() {
     QCOMPARE(f.window().aktywnaStrona(), "pit_11");
     f.find<QToolButton>("sbstaleplacowe")->click();
     QCOMPARE(f.window().aktywnaStrona(), "skladniki");
+    // The constants page is an edit page: it holds the lock until it is left.
+    QVERIFY(f.window().locked());
+    f.key(Qt::Key_Escape);
+    QCOMPARE(f.window().aktywnaStrona(), "pusta");
     // The settings button locks navigation until its page is left.
     f.find<QToolButton>("sbdane")->click();
     QCOMPARE(f.window().aktywnaStrona(), "dane");

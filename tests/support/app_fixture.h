@@ -33,6 +33,10 @@ public:
     template <class T> T* find(const QString& name) const {
         return m_window->findChild<T*>(name);
     }
+    // The widget of that name on one page (pages may reuse a control's name).
+    template <class T> T* findOn(const QString& page, const QString& name) const {
+        return m_window->strona(page)->findChild<T*>(name);
+    }
 
 private:
     TestDb m_db;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,23 +22,27 @@ QFrame#pslowniki { background: #ffffff; border: 1px solid #8a99ab; border-radius
 QFrame[dictionaryPanel="true"] { background: #f4f6f9; border: 1px solid #c2ccd8;
   border-radius: 4px; }
 QLabel[panelTitle="true"] { color: #1f3a5f; font-weight: bold; padding: 4px; }
-QFrame#pslowniki QToolButton#SpeedButton22 { background: transparent; border: none; }
+QFrame#pslowniki QFrame#ptytul { background: #1f3a5f; border: none; border-radius: 0; }
+QFrame#pslowniki QToolButton#SpeedButton22 { background: transparent; border: none;
+  padding: 2px 6px; }
 QTableView { gridline-color: #8a8a8a; selection-background-color: #1f3a5f;
   selection-color: white; }
+QFrame#pslowniki QPushButton:disabled { color: #a3adb8; background: #eceff3;
+  border-color: #c8d0da; }
 QHeaderView::section { background: #dfe5ec; color: #1f3a5f; font-weight: bold;
   border: 1px solid #b0bccb; padding: 3px; }
 )";
 
 } // namespace
 
-DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx) {
+DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("pslowniki"));
     m_panel->setStyleSheet(QString::fromUtf8(kStyl));
     m_panel->setFixedSize(980, 560);
 
     auto* pasek = new QFrame(m_panel);
+    pasek->setObjectName(QStringLiteral("ptytul"));
     auto* tytul = new QLabel(QStringLiteral("SŁOWNIKI"), pasek);
     tytul->setProperty("pageTitle", true);
     auto* zamknijB = new QToolButton(pasek);
@@ -54,18 +59,18 @@ DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent)
 
     m_pododdzialy = new DictionaryPanel(
         ctx, Slownik::Pododdzialy,
-        {QStringLiteral("PODODDZIAŁY"), QStringLiteral("ppododdzialy"),
-         QStringLiteral("RxDBGrid1"), QStringLiteral("ppodedycja"), QStringLiteral("SpeedButton3"),
+        {QStringLiteral("PODODDZIAŁY"), QStringLiteral("ppododdzialy"), QStringLiteral("RxDBGrid1"),
+         QStringLiteral("ppodedycja"), QStringLiteral("SpeedButton3"),
          QStringLiteral("sbpodedytuj"), QStringLiteral("SpeedButton6"),
          QStringLiteral("SpeedButton5"), QStringLiteral("SpeedButton7")},
         m_panel);
-    m_stopnie = new DictionaryPanel(
-        ctx, Slownik::Stopnie,
-        {QStringLiteral("STOPNIE ETATOWE"), QStringLiteral("pstopnie"), QStringLiteral("RxDBGrid2"),
-         QStringLiteral("psteedycja"), QStringLiteral("SpeedButton8"),
-         QStringLiteral("sbsteedytuj"), QStringLiteral("SpeedButton4"),
-         QStringLiteral("SpeedButton9"), QStringLiteral("SpeedButton10")},
-        m_panel);
+    m_stopnie = new DictionaryPanel(ctx, Slownik::Stopnie,
+                                    {QStringLiteral("STOPNIE ETATOWE"), QStringLiteral("pstopnie"),
+                                     QStringLiteral("RxDBGrid2"), QStringLiteral("psteedycja"),
+                                     QStringLiteral("SpeedButton8"), QStringLiteral("sbsteedytuj"),
+                                     QStringLiteral("SpeedButton4"), QStringLiteral("SpeedButton9"),
+                                     QStringLiteral("SpeedButton10")},
+                                    m_panel);
     // One row at a time: while one dictionary edits, the other one's buttons rest.
     connect(m_pododdzialy, &DictionaryPanel::edycjaRozpoczeta, this,
             [this] { m_stopnie->setAkcjeDostepne(false); });
@@ -102,8 +107,7 @@ void DictionariesPage::otworz() {
 void DictionariesPage::zamknij() {
     // A row still open is cancelled, which also releases the navigation lock.
     for (DictionaryPanel* p : {m_pododdzialy, m_stopnie})
-        if (p->edytuje())
-            p->anuluj();
+        if (p->edytuje()) p->anuluj();
     m_ctx.nav->pokazStrone(QStringLiteral("pusta"));
 }
 

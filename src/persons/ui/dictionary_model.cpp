@@ -20,8 +20,7 @@ const PozycjaSlownika* DictionaryModel::pozycja(int row) const {
 
 int DictionaryModel::wierszId(int id) const {
     for (int i = 0; i < m_pozycje.size(); ++i)
-        if (m_pozycje.at(i).id == id)
-            return i;
+        if (m_pozycje.at(i).id == id) return i;
     return -1;
 }
 
@@ -29,16 +28,15 @@ int DictionaryModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_pozycje.size());
 }
 
-int DictionaryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int DictionaryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
 
 QVariant DictionaryModel::data(const QModelIndex& index, int role) const {
     const PozycjaSlownika* p = pozycja(index.row());
-    if (!p)
-        return {};
-    if (role == Qt::DisplayRole)
-        return index.column() == 0 ? p->skrot : p->nazwa;
-    if (role == Qt::BackgroundRole)
-        return KolorWierszaSiatki(index.row());
+    if (!p) return {};
+    if (role == Qt::DisplayRole) return index.column() == 0 ? p->skrot : p->nazwa;
+    if (role == Qt::BackgroundRole) return KolorWierszaSiatki(index.row());
     return {};
 }
 

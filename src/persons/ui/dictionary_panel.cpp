@@ -57,8 +57,7 @@ DictionaryPanel::DictionaryPanel(AppContext& ctx, Slownik slownik, const NazwyPa
     m_siatka->horizontalHeader()->setStretchLastSection(true);
     m_siatka->setColumnWidth(0, 130);
     connect(m_siatka, &QTableView::doubleClicked, this, [this] {
-        if (m_akcje.first()->isEnabled())
-            edytuj();
+        if (m_akcje.first()->isEnabled()) edytuj();
     });
     auto* dopiszB = przycisk(QStringLiteral("DOPISZ"), nazwy.dopisz, lista);
     auto* edytujB = przycisk(QStringLiteral("EDYTUJ"), nazwy.edytuj, lista);
@@ -123,8 +122,7 @@ void DictionaryPanel::wczytaj(int id) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
     }
     const int row = qMax(0, m_model->wierszId(id));
-    if (m_model->rowCount() > 0)
-        m_siatka->selectRow(row);
+    if (m_model->rowCount() > 0) m_siatka->selectRow(row);
 }
 
 void DictionaryPanel::setAkcjeDostepne(bool on) {
@@ -145,6 +143,7 @@ void DictionaryPanel::rozpocznij(const PozycjaSlownika& p) {
     m_nazwa->setText(p.nazwa);
     m_stos->setCurrentIndex(1);
     m_skrot->setFocus();
+    m_skrot->selectAll(); // typing replaces the short name, as on entering any field
     emit edycjaRozpoczeta();
 }
 
@@ -157,28 +156,23 @@ void DictionaryPanel::zakoncz(int id) {
 }
 
 void DictionaryPanel::dopisz() {
-    if (m_edytuje)
-        return;
+    if (m_edytuje) return;
     rozpocznij(PozycjaSlownika{});
 }
 
 void DictionaryPanel::edytuj() {
-    if (m_edytuje)
-        return;
+    if (m_edytuje) return;
     // Nothing to edit in an empty dictionary.
-    if (const PozycjaSlownika* p = biezaca())
-        rozpocznij(*p);
+    if (const PozycjaSlownika* p = biezaca()) rozpocznij(*p);
 }
 
 void DictionaryPanel::usun() {
     const PozycjaSlownika* p = biezaca();
-    if (m_edytuje || !p)
-        return;
+    if (m_edytuje || !p) return;
     const PozycjaSlownika kopia = *p;
     const int row = m_siatka->currentIndex().row();
     try {
-        if (!UsunPozycje(m_ctx.db, m_ctx.messages, m_slownik, kopia))
-            return;
+        if (!UsunPozycje(m_ctx.db, m_ctx.messages, m_slownik, kopia)) return;
     } catch (const VexaError& e) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
     }
@@ -189,8 +183,7 @@ void DictionaryPanel::usun() {
 }
 
 void DictionaryPanel::zatwierdz() {
-    if (!m_edytuje)
-        return;
+    if (!m_edytuje) return;
     PozycjaSlownika p = m_edytowana;
     p.skrot = m_skrot->text();
     p.nazwa = m_nazwa->text();
@@ -204,21 +197,20 @@ void DictionaryPanel::zatwierdz() {
     }
     if (id == 0) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blad.komunikat);
-        if (auto* pole = findChild<QLineEdit*>(blad.pole))
-            pole->setFocus();
+        if (auto* pole = findChild<QLineEdit*>(blad.pole)) pole->setFocus();
         return;
     }
     zakoncz(id);
 }
 
 void DictionaryPanel::anuluj() {
-    if (!m_edytuje)
-        return;
+    if (!m_edytuje) return;
     zakoncz(m_edytowana.id);
 }
 
 bool DictionaryPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
         (watched == m_skrot || watched == m_nazwa)) {
         anuluj();
         return true;

@@ -16,10 +16,10 @@ class DictionaryModel;
 
 // The objectNames of one dictionary's controls on page slowniki.
 struct NazwyPanelu {
-    QString tytul;   // caption of the panel
-    QString panel;   // objectName of the panel
-    QString siatka;  // grid
-    QString edycja;  // edit panel
+    QString tytul;  // caption of the panel
+    QString panel;  // objectName of the panel
+    QString siatka; // grid
+    QString edycja; // edit panel
     QString dopisz, edytuj, usun, zatwierdz, anuluj;
 };
 

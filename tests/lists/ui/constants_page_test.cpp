@@ -15,11 +15,11 @@ using namespace vexa;
 namespace {
 
 QString tekst(AppFixture& f, const char* name) {
-    return f.find<QLineEdit>(name)->text();
+    return f.findOn<QLineEdit>("skladniki", name)->text();
 }
 
 void wpisz(AppFixture& f, const char* name, const QString& text) {
-    auto* e = f.find<QLineEdit>(name);
+    auto* e = f.findOn<QLineEdit>("skladniki", name);
     e->setFocus();
     e->selectAll();
     QTest::keyClicks(e, text);
@@ -87,10 +87,10 @@ void ConstantsPageTest::opensAfterLoginWithStoredValuesAndHoldsTheLock() {
     QVERIFY(f.find<QFrame>("pmnoznik")->isHidden());
 
     // Zero denominations are drawn very light (colour 14283519), others black.
-    QCOMPARE(f.find<QLineEdit>("n2")->palette().color(QPalette::Text), QColor(255, 242, 217));
-    QCOMPARE(f.find<QLineEdit>("n1")->palette().color(QPalette::Text), QColor(Qt::black));
+    QCOMPARE(f.findOn<QLineEdit>("skladniki", "n2")->palette().color(QPalette::Text), QColor(255, 242, 217));
+    QCOMPARE(f.findOn<QLineEdit>("skladniki", "n1")->palette().color(QPalette::Text), QColor(Qt::black));
     wpisz(f, "n2", "50");
-    QCOMPARE(f.find<QLineEdit>("n2")->palette().color(QPalette::Text), QColor(Qt::black));
+    QCOMPARE(f.findOn<QLineEdit>("skladniki", "n2")->palette().color(QPalette::Text), QColor(Qt::black));
 
     // The grades by name, multipliers as "#0.00", rows banded by record number.
     auto* grid = f.find<QTableView>("RxDBGrid3");
@@ -187,7 +187,7 @@ void ConstantsPageTest::numberThatIsNotANumberIsRefused() {
     zaloguj(f);
     otworz(f);
     wpisz(f, "ewaluta", "USD");
-    f.find<QLineEdit>("erozm")->setText("-");
+    f.findOn<QLineEdit>("skladniki", "erozm")->setText("-");
     f.key(Qt::Key_Return);
     QCOMPARE(f.messages().lastText(), "Wprowadzona wartość nie jest poprawną liczbą!");
     QCOMPARE(f.window().aktywnaStrona(), "skladniki");
@@ -210,7 +210,7 @@ void ConstantsPageTest::multiplierEditorSavesTheGrade() {
     QCOMPARE(tekst(f, "emnoznik"), "1,45");
     QVERIFY(f.window().locked());
 
-    f.find<QLineEdit>("emnoznik")->setText("abc");
+    f.findOn<QLineEdit>("skladniki", "emnoznik")->setText("abc");
     f.find<QPushButton>("SpeedButton13")->click();
     QCOMPARE(f.messages().lastText(), "Wprowadzona wartość nie jest poprawną liczbą!");
     QVERIFY(panel->isVisible());
