@@ -41,7 +41,9 @@ bool parseDateText(const QString& text, QDate& date) {
     } catch (const VexaError&) {
         return false;
     }
-    return date.isValid();
+    if (date == DATA_PUSTA) // "00.00.0000" is the empty date
+        date = QDate();
+    return true;
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#include "persons/ui/person_pages.h"
+
+#include "app/main_window.h"
+#include "persons/ui/person_editor_page.h"
+#include "persons/ui/person_list_page.h"
+#include "persons/ui/person_pit_page.h"
+
+namespace vexa {
+
+void ZainstalujStronyOsob(MainWindow& window, AppContext& ctx) {
+    auto* lista = new PersonListPage(ctx);
+    auto* edytor = new PersonEditorPage(ctx);
+    auto* pit = new PersonPitPage(ctx);
+    window.ustawStrone(QStringLiteral("osoba"), lista);
+    window.ustawStrone(QStringLiteral("edosoba"), edytor);
+    window.ustawStrone(QStringLiteral("edosobapit"), pit);
+    QObject::connect(lista, &PersonListPage::dopiszOsobe, edytor, &PersonEditorPage::dopisz);
+    QObject::connect(lista, &PersonListPage::edytujOsobe, edytor, &PersonEditorPage::edytuj);
+    QObject::connect(edytor, &PersonEditorPage::zapisano, lista, &PersonListPage::pokazOsobe);
+    QObject::connect(edytor, &PersonEditorPage::pokazPit, pit, &PersonPitPage::otworz);
+}
+
+} // namespace vexa
