@@ -221,17 +221,17 @@ void MainWindow::buildButtonBar(QWidget* parent) {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
     row->setSpacing(4);
-    addBarButton(bar, "SpeedButton2", "SŁOWNIKI", true, [this] { pokazStrone("slowniki"); });
+    addBarButton(bar, "SpeedButton2", "SŁOWNIKI", true, [this] { otworzStrone("slowniki"); });
     addBarButton(bar, "sbstaleplacowe", "DANE DO NALICZEŃ", true,
-                 [this] { pokazStrone("skladniki"); });
-    addBarButton(bar, "sblisty", "LISTY PŁAC", true, [this] { pokazStrone("listy"); });
+                 [this] { otworzStrone("skladniki"); });
+    addBarButton(bar, "sblisty", "LISTY PŁAC", true, [this] { otworzStrone("listy"); });
     addBarButton(bar, "sbzolnierze", "ŻOŁNIERZE", true, [this] {
         m_stan.osobaZp = "Z";
-        pokazStrone("osoba");
+        otworzStrone("osoba");
     });
     addBarButton(bar, "sbpracownicy", "PRACOWNICY", true, [this] {
         m_stan.osobaZp = "P";
-        pokazStrone("osoba");
+        otworzStrone("osoba");
     });
     addBarButton(bar, "sbdane", "STAŁE DANE", true, [this] { otworzUstawienia(); });
     addBarButton(bar, "SpeedButton48", "RODZAJ LD", false, [this] {
@@ -264,6 +264,15 @@ void MainWindow::ustawStrone(const QString& name, QWidget* page) {
 
 QWidget* MainWindow::strona(const QString& name) const { return m_pages.value(name); }
 
+void MainWindow::otworzStrone(const QString& name) {
+    // A page with opening work of its own (lock, values, grids) does it in otworz() and shows
+    // itself there; a placeholder is just shown.
+    QWidget* page = strona(name);
+    pokazStrone(name);
+    if (page && page->metaObject()->indexOfMethod("otworz()") >= 0)
+        QMetaObject::invokeMethod(page, "otworz");
+}
+
 void MainWindow::pokazStrone(const QString& page) {
     if (QWidget* w = m_pages.value(page))
         m_str->setCurrentWidget(w);
@@ -281,11 +290,8 @@ void MainWindow::odswiezNazweJednostki() {
 void MainWindow::otworzUstawienia() {
     if (m_locked)
         return;
-    pokazStrone(QStringLiteral("dane"));
+    otworzStrone(QStringLiteral("dane"));
     m_locked = true;
-    QWidget* page = strona(QStringLiteral("dane"));
-    if (page->metaObject()->indexOfMethod("otworz()") >= 0)
-        QMetaObject::invokeMethod(page, "otworz");
 }
 
 void MainWindow::zakonczProgram() {

@@ -31,6 +31,8 @@ public:
     // Puts a page's widget into the notebook in place of its placeholder.
     void ustawStrone(const QString& name, QWidget* page);
     QWidget* strona(const QString& name) const;
+    // Shows a page and runs its opening work (its otworz() slot) when it has one.
+    void otworzStrone(const QString& name);
 
     // Navigator
     void pokazStrone(const QString& page) override;
