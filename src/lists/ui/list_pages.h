@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vexa {
+
+class MainWindow;
+struct AppContext;
+
+// Puts the list register, the list editor and the two position editors into the notebook and
+// wires them to each other.
+void ZainstalujStronyList(MainWindow& window, AppContext& ctx);
+
+} // namespace vexa

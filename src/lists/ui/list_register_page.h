@@ -1,0 +1,84 @@
+#pragma once
+
+#include "lists/list_register.h"
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace vexa {
+
+struct AppContext;
+class ContingentDialog;
+class ListEditorPage;
+class ListRegisterModel;
+class YearDialog;
+
+// Page listy "LISTY NALEŻNOŚCI": the register of allowance lists with its filters, sorting,
+// search, the filter on the current value, marks, and the buttons that open, create and
+// delete lists.
+class ListRegisterPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ListRegisterPage(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The list editor that EDYTUJ opens.
+    void ustawEdytor(ListEditorPage* editor) { m_editor = editor; }
+    // The new-list dialog is wired here once it exists; until then "NOWA" stays disabled.
+    void ustawNowaLista(std::function<void()> action);
+
+    // The current list's id, 0 when there is none.
+    int biezacaLista() const;
+    // Makes the list with that id current (when it is shown).
+    void wybierzListe(int id);
+    FiltrRejestru filtr() const;
+    YearDialog* yearDialog() const { return m_yearDialog; }
+    ContingentDialog* contingentDialog() const { return m_pkwDialog; }
+
+public slots:
+    // Opening the page from the button bar: contingents, month, refresh, unmark all lists.
+    void otworz();
+    // odswiezlisty: runs the register's query again, keeping the current list.
+    void odswiezlisty();
+    void wybierzRok();
+    void wybierzPkw();
+    void sortuj(int column);
+    void przelaczFiltr();
+    void edytuj();
+    void usun();
+
+private:
+    void buildFilters(QWidget* parent);
+    void buildButtons(QWidget* parent);
+    bool odswiez();
+    void szukaj(const QString& text);
+    void klikniecie(const QModelIndex& index);
+    void ustawPrzyciskFiltru(bool active);
+
+    AppContext& m_ctx;
+    ListRegisterModel* m_model;
+    QTableView* m_grid;
+    QComboBox* m_miesiac;
+    QLineEdit* m_rok;
+    QLineEdit* m_pkw;
+    QPlainTextEdit* m_mpkw;
+    QCheckBox *m_otwarte, *m_zamkniete, *m_pelne, *m_dodatkowe, *m_zolnierze, *m_cywile;
+    QLineEdit* m_szukaj;
+    QPushButton* m_filtr;
+    QPushButton* m_nowa;
+    QLabel* m_ilosc;
+    QStringList m_kody;
+    YearDialog* m_yearDialog;
+    ContingentDialog* m_pkwDialog;
+    ListEditorPage* m_editor = nullptr;
+    std::function<void()> m_nowaLista;
+};
+
+} // namespace vexa
