@@ -1,14 +1,68 @@
 #include "app/pages.h"
 
+#include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/settings_page.h"
 #include "app/start_page.h"
+#include "data/clock.h"
+#include "data/database.h"
+#include "data/error.h"
+#include "data/messages.h"
+#include "lists/generation.h"
 #include "lists/ui/constants_page.h"
+#include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_pages.h"
+#include "lists/ui/list_register_page.h"
+#include "lists/ui/new_list_dialog.h"
 #include "persons/ui/dictionaries_page.h"
+#include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
 
 namespace vexa {
+
+namespace {
+
+// The pages of different areas that lead into each other: a new list opens in the list
+// editor, and a position in a person's history opens its list.
+void PolaczStrony(MainWindow& window, AppContext& ctx) {
+    auto* reg = qobject_cast<ListRegisterPage*>(window.strona(QStringLiteral("listy")));
+    auto* editor = qobject_cast<ListEditorPage*>(window.strona(QStringLiteral("edlista")));
+    auto* person = qobject_cast<PersonEditorPage*>(window.strona(QStringLiteral("edosoba")));
+    if (!reg || !editor)
+        return;
+    auto* dialog = new NewListDialog(ctx, reg);
+    reg->ustawNowaLista([&ctx, reg, dialog] {
+        dialog->przygotuj();
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+        try {
+            const int id = UtworzListe(ctx.db, ctx.messages, dialog->nowaLista(), ctx.clock.today());
+            if (id == 0)
+                return;
+            reg->odswiezlisty();
+            reg->wybierzListe(id);
+            reg->edytuj();
+        } catch (const VexaError& e) {
+            ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
+        }
+    });
+    if (person)
+        person->ustawOtwieranieListy([&ctx, reg, editor](int idlisty, const QString& pesel) {
+            reg->odswiezlisty();
+            reg->wybierzListe(idlisty);
+            if (!ctx.db.scalar(QStringLiteral("select count(*) from lista where id = ?"), {idlisty})
+                     .toInt())
+                return;
+            editor->otworz(idlisty);
+            const QVariant position = ctx.db.scalar(
+                QStringLiteral("select id from pozycja where idlisty = ? and pesel = ? order by id"),
+                {idlisty, pesel});
+            if (position.isValid())
+                editor->wroc(position.toInt());
+        });
+}
+
+} // namespace
 
 void ZainstalujStrony(MainWindow& window, AppContext& ctx) {
     auto* start = new StartPage(ctx);
@@ -19,6 +73,7 @@ void ZainstalujStrony(MainWindow& window, AppContext& ctx) {
     window.ustawStrone(QStringLiteral("skladniki"), new ConstantsPage(ctx));
     ZainstalujStronyOsob(window, ctx);
     ZainstalujStronyList(window, ctx);
+    PolaczStrony(window, ctx);
     window.pokazStrone(QStringLiteral("mivra"));
 }
 

@@ -10,6 +10,7 @@
 #include "lists/generation.h"
 #include "lists/ui/date_filter_dialog.h"
 #include "lists/ui/list_editor_page.h"
+#include "lists/ui/bulk_change_dialog.h"
 #include "lists/ui/list_header_panel.h"
 #include "lists/ui/position_grid_model.h"
 
@@ -165,6 +166,18 @@ void ListEditorPage::dopisz() {
     const int current = biezacaPozycja();
     if (wykonaj([&] { DopiszNoweOsoby(m_ctx.db, m_lista.id); }))
         wykonaj([&] { ustawSumy(current, sumyListy(repo.lista(m_lista.id))); });
+}
+
+void ListEditorPage::zmienSkladniki() {
+    if (!m_zmiana) {
+        m_zmiana = new BulkChangeDialog(this);
+        m_zmiana2 = new ShortBulkChangeDialog(this);
+    }
+    ListRepository repo(m_ctx.db);
+    bool changed = false;
+    wykonaj([&] { changed = ZmienZaznaczoneZListy(m_ctx, m_lista.id, *m_zmiana, *m_zmiana2); });
+    if (changed)
+        wykonaj([&] { ustawSumy(biezacaPozycja(), sumyListy(repo.lista(m_lista.id))); });
 }
 
 } // namespace vexa

@@ -152,6 +152,8 @@ void ListEditorPage::buildButtons(QWidget* parent) {
         {"USUŃ", "sbpozycjausun", &ListEditorPage::usunPozycje, nullptr},
         {"USUŃ PUSTE\nPOZYCJE", "SpeedButton42", &ListEditorPage::usunPuste, nullptr},
         {"DOPISZ", "SpeedButton32", &ListEditorPage::dopisz, "Dopisz nowe osoby z kartoteki"},
+        {"ZMIEŃ SKŁ. DLA\nZAZNACZ. POZ.", "SpeedButton21", &ListEditorPage::zmienSkladniki,
+         "Zmień składniki wszystkich zaznaczonych pozycji"},
     };
     const Przycisk list[] = {
         {"ZATWIERDŹ", "sblistazatwierdz", &ListEditorPage::zatwierdz, nullptr},

@@ -11,6 +11,9 @@ class QTableView;
 
 namespace vexa {
 
+class BulkChangeDialog;
+class ShortBulkChangeDialog;
+
 struct AppContext;
 class DateFilterDialog;
 class ListHeaderPanel;
@@ -61,6 +64,8 @@ public slots:
     void usunPozycje();
     void usunPuste();
     void dopisz();
+    // "ZMIEŃ SKŁ. DLA ZAZNACZ. POZ.": the bulk change of the marked positions.
+    void zmienSkladniki();
 
 signals:
     // The editor was left (confirmed or cancelled); the register shows the list again.
@@ -84,6 +89,8 @@ private:
     bool wykonaj(const std::function<void()>& action);
 
     AppContext& m_ctx;
+    BulkChangeDialog* m_zmiana = nullptr;
+    ShortBulkChangeDialog* m_zmiana2 = nullptr;
     Lista m_lista;
     Lista m_zapisana;
     ZapamietaneWartosci m_pamiec;
