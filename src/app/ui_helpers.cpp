@@ -28,4 +28,10 @@ void CentrujPanel(QWidget* panel) {
     panel->move(qMax(0, x), qMax(0, top));
 }
 
+QColor KolorBGR(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+QColor TloWiersza(int row) {
+    return KolorBGR((row + 1) % 2 == 1 ? KOLOR_WIERSZ_NIEPARZYSTY : KOLOR_WIERSZ_PARZYSTY);
+}
+
 } // namespace vexa

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class QLineEdit;
 class QWidget;
 
@@ -11,5 +13,14 @@ void WielkieLitery(QLineEdit* edit);
 // Places a page's panel in the middle of the main window's client area: Left = (width −
 // panel width) / 2, Top = (height − (panel height + 74)) / 2, never off the page.
 void CentrujPanel(QWidget* panel);
+
+// Colour numbers of the program hold blue, green and red in their three low bytes, red lowest.
+QColor KolorBGR(int bgr);
+
+inline constexpr int KOLOR_WIERSZ_NIEPARZYSTY = 12632256;
+inline constexpr int KOLOR_WIERSZ_PARZYSTY = 10658466;
+
+// Background of a grid row by its record number (row + 1): odd and even records alternate.
+QColor TloWiersza(int row);
 
 } // namespace vexa

@@ -142,6 +142,20 @@ void TypicalMonthTest::fromFirstPasswordToAConfirmedList() {
     QCOMPARE(stored.kurszaliczki, 4.0);
     QCOMPARE(stored.dowodca1, "DOWÓDCA PKW");
     QCOMPARE(stored.status, "O");
+
+    // The list is found again from the person: history row → OTWÓRZ LISTĘ.
+    f.find<QToolButton>("sbzolnierze")->click();
+    auto* persons = f.findOn<QTableView>("osoba", "dbgosoba");
+    persons->setCurrentIndex(persons->model()->index(1, 8)); // BORSUK
+    click(f, "osoba", "sbosobaedytuj");
+    QCOMPARE(f.window().aktywnaStrona(), "edosoba");
+    auto* history = f.findOn<QTableView>("edosoba", "RxDBGrid4");
+    QCOMPARE(history->model()->rowCount(), 1);
+    history->setCurrentIndex(history->model()->index(0, 1));
+    click(f, "edosoba", "sbosobalista");
+    QCOMPARE(f.window().aktywnaStrona(), "edlista");
+    QVERIFY(f.window().locked());
+    QCOMPARE(grid->currentIndex().row(), 1); // BORSUK, the person we came from
 }
 
 QTEST_MAIN(TypicalMonthTest)

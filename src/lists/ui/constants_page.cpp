@@ -27,13 +27,7 @@ namespace vexa {
 namespace {
 
 // Colour numbers hold blue, green and red in their three low bytes, red lowest.
-QColor kolor(int n) {
-    return QColor(n & 0xFF, (n >> 8) & 0xFF, (n >> 16) & 0xFF);
-}
-
 const int kNominalZerowy = 14283519; // a denomination of 0: very light
-const int kWierszNieparzysty = 12632256;
-const int kWierszParzysty = 10658466;
 
 // Amounts are shown with two decimals; percentages with one, or two where the stored
 // hundredths need them, so that opening and confirming never changes a value.
@@ -110,7 +104,7 @@ public:
             return index.column() == 1 ? int(Qt::AlignRight | Qt::AlignVCenter)
                                        : int(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::BackgroundRole: // record numbers count from 1
-            return kolor((index.row() + 1) % 2 == 1 ? kWierszNieparzysty : kWierszParzysty);
+            return TloWiersza(index.row());
         case Qt::ForegroundRole:
             return QColor(Qt::black);
         default:
@@ -435,7 +429,7 @@ void ConstantsPage::colourDenomination(QLineEdit* edit) {
     bool ok = false;
     const double v = ParsujKwote(edit->text(), &ok);
     QPalette pal = edit->palette();
-    pal.setColor(QPalette::Text, ok && v == 0 ? kolor(kNominalZerowy) : QColor(Qt::black));
+    pal.setColor(QPalette::Text, ok && v == 0 ? KolorBGR(kNominalZerowy) : QColor(Qt::black));
     edit->setPalette(pal);
 }
 

@@ -44,14 +44,6 @@ QString StylStronList() {
     return QString::fromUtf8(kStyl);
 }
 
-QColor KolorBGR(int bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-QColor TloWiersza(int row) {
-    return KolorBGR((row + 1) % 2 == 1 ? KOLOR_WIERSZ_NIEPARZYSTY : KOLOR_WIERSZ_PARZYSTY);
-}
-
 void UstawSiatke(QTableView* grid) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,5 +1,6 @@
 #include "persons/ui/days_off_panel.h"
 
+#include "app/ui_helpers.h"
 #include "app/app_context.h"
 #include "data/clock.h"
 #include "data/error.h"
@@ -46,7 +47,7 @@ int DaysOffModel::columnCount(const QModelIndex& parent) const {
 QVariant DaysOffModel::data(const QModelIndex& index, int role) const {
     const DzienWolnyWiersz* w = wiersz(index.row());
     if (!w) return {};
-    if (role == Qt::BackgroundRole) return KolorWierszaSiatki(index.row());
+    if (role == Qt::BackgroundRole) return TloWiersza(index.row());
     if (role != Qt::DisplayRole) return {};
     const DzienWolny& d = w->dane;
     switch (index.column()) {

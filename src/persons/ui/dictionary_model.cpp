@@ -1,10 +1,8 @@
 #include "persons/ui/dictionary_model.h"
 
-namespace vexa {
+#include "app/ui_helpers.h"
 
-QColor KolorWierszaSiatki(int row) {
-    return (row + 1) % 2 == 1 ? QColor(192, 192, 192) : QColor(162, 162, 162);
-}
+namespace vexa {
 
 DictionaryModel::DictionaryModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -36,7 +34,7 @@ QVariant DictionaryModel::data(const QModelIndex& index, int role) const {
     const PozycjaSlownika* p = pozycja(index.row());
     if (!p) return {};
     if (role == Qt::DisplayRole) return index.column() == 0 ? p->skrot : p->nazwa;
-    if (role == Qt::BackgroundRole) return KolorWierszaSiatki(index.row());
+    if (role == Qt::BackgroundRole) return TloWiersza(index.row());
     return {};
 }
 

@@ -7,9 +7,6 @@
 
 namespace vexa {
 
-// Background of a grid row by its record number (row + 1): odd records light grey, even
-// ones darker grey.
-QColor KolorWierszaSiatki(int row);
 
 // The read-only grid of one dictionary: columns "SKRÓT" and "NAZWA", banded rows.
 class DictionaryModel : public QAbstractTableModel {

@@ -1,5 +1,6 @@
 #include "persons/ui/person_history_model.h"
 
+#include "app/ui_helpers.h"
 #include "data/numbers.h"
 #include "persons/ui/dictionary_model.h"
 
@@ -36,7 +37,7 @@ int PersonHistoryModel::columnCount(const QModelIndex& parent) const {
 QVariant PersonHistoryModel::data(const QModelIndex& index, int role) const {
     const PozycjaHistorii* p = pozycja(index.row());
     if (!p) return {};
-    if (role == Qt::BackgroundRole) return KolorWierszaSiatki(index.row());
+    if (role == Qt::BackgroundRole) return TloWiersza(index.row());
     if (role == Qt::TextAlignmentRole)
         return index.column() >= 3 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);

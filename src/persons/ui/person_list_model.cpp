@@ -1,5 +1,6 @@
 #include "persons/ui/person_list_model.h"
 
+#include "app/ui_helpers.h"
 #include "data/codepage.h"
 #include "data/validators.h"
 #include "persons/person_views.h"
@@ -139,7 +140,7 @@ QVariant PersonListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return tekst(*o, index.column());
     case Qt::BackgroundRole:
-        return KolorWierszaSiatki(index.row());
+        return TloWiersza(index.row());
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::FontRole: {
