@@ -2,7 +2,10 @@
 
 #include <QColor>
 
+class QDialog;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace vexa {
@@ -13,6 +16,11 @@ void WielkieLitery(QLineEdit* edit);
 // Places a page's panel in the middle of the main window's client area: Left = (width −
 // panel width) / 2, Top = (height − (panel height + 74)) / 2, never off the page.
 void CentrujPanel(QWidget* panel);
+
+// The confirm and cancel row of a dialog: "sbzatwierdz" (the default button; the caller
+// connects it, *ok receives it) and "sbanuluj" (rejects the dialog), aligned to the right.
+QHBoxLayout* PrzyciskiDialogu(QDialog* dialog, const QString& zatwierdz, const QString& anuluj,
+                              QPushButton** ok);
 
 // Colour numbers of the program hold blue, green and red in their three low bytes, red lowest.
 QColor KolorBGR(int bgr);

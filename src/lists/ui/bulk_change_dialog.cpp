@@ -47,19 +47,10 @@ void redWhenNegative(QLineEdit* e) {
 }
 
 void addButtons(QDialog* d, QBoxLayout* layout) {
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), d);
-    ok->setObjectName(QStringLiteral("sbzatwierdz"));
-    auto* cancel = new QPushButton(QStringLiteral("ANAULUJ"), d);
-    cancel->setObjectName(QStringLiteral("sbanuluj"));
-    for (auto* b : {ok, cancel})
-        b->setAutoDefault(false);
+    QPushButton* ok = nullptr;
+    layout->addLayout(
+        PrzyciskiDialogu(d, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANAULUJ"), &ok));
     QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
 }
 
 bool enterAccepts(QDialog* d, QKeyEvent* e) {
@@ -83,10 +74,8 @@ BulkChangeDialog::BulkChangeDialog(QWidget* parent) : QDialog(parent) {
         m_boxes << b;
         grid->addWidget(b, row, 0);
         grid->addWidget(caption, row, 1);
-        if (e)
-            grid->addWidget(e, row, 2);
-        if (!unit.isEmpty())
-            grid->addWidget(new QLabel(unit, this), row, 3);
+        if (e) grid->addWidget(e, row, 2);
+        if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, this), row, 3);
         ++row;
     };
     auto label = [this](const QString& t) { return new QLabel(t, this); };
@@ -133,24 +122,15 @@ void BulkChangeDialog::przygotuj(double dodwojenny, double dodwojenny2, double d
 ZmianaPozycji BulkChangeDialog::zmiana() const {
     ZmianaPozycji z;
     auto on = [this](int i) { return m_boxes[i]->isChecked(); };
-    if (on(0))
-        z.zwnaleznpkwproc = value(m_pkw);
-    if (on(1))
-        z.iloscdniwojna = int(value(m_woj1));
-    if (on(2))
-        z.iloscdniwojna2 = int(value(m_woj2));
-    if (on(3))
-        z.iloscdniwojna3 = int(value(m_woj3));
-    if (on(4))
-        z.srhigieny = value(m_hig);
-    if (on(5))
-        z.wyrownanie = value(m_wyr);
-    if (on(6))
-        z.innezwiekszenia = value(m_innezw);
-    if (on(7))
-        z.innezmniejszenia = value(m_innezm);
-    if (on(8))
-        z.uwagi = m_uwagi->text();
+    if (on(0)) z.zwnaleznpkwproc = value(m_pkw);
+    if (on(1)) z.iloscdniwojna = int(value(m_woj1));
+    if (on(2)) z.iloscdniwojna2 = int(value(m_woj2));
+    if (on(3)) z.iloscdniwojna3 = int(value(m_woj3));
+    if (on(4)) z.srhigieny = value(m_hig);
+    if (on(5)) z.wyrownanie = value(m_wyr);
+    if (on(6)) z.innezwiekszenia = value(m_innezw);
+    if (on(7)) z.innezmniejszenia = value(m_innezm);
+    if (on(8)) z.uwagi = m_uwagi->text();
     z.daneOsobowe = on(9);
     z.zaliczka = on(10);
     z.mnoznik = on(11);
@@ -159,8 +139,7 @@ ZmianaPozycji BulkChangeDialog::zmiana() const {
 }
 
 void BulkChangeDialog::keyPressEvent(QKeyEvent* event) {
-    if (!enterAccepts(this, event))
-        QDialog::keyPressEvent(event);
+    if (!enterAccepts(this, event)) QDialog::keyPressEvent(event);
 }
 
 ShortBulkChangeDialog::ShortBulkChangeDialog(QWidget* parent) : QDialog(parent) {
@@ -169,7 +148,8 @@ ShortBulkChangeDialog::ShortBulkChangeDialog(QWidget* parent) : QDialog(parent) 
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    m_dane = box(this, "cbdaneosobowe", QStringLiteral("ZAKTUALIZUJ DANE OSOBOWE I RACHUNKI BANKOWE"));
+    m_dane =
+        box(this, "cbdaneosobowe", QStringLiteral("ZAKTUALIZUJ DANE OSOBOWE I RACHUNKI BANKOWE"));
     m_razemBox = box(this, "cbrazem", QStringLiteral("KWOTA NALEŻNOŚCI"));
     m_przeliczBox = box(this, "cbprzelicz", QStringLiteral("PRZELICZ PO KURSIE:"));
     m_uwagiBox = box(this, "cbuwagi", QStringLiteral("UWAGI:"));
@@ -198,26 +178,21 @@ void ShortBulkChangeDialog::przygotuj() {
 ZmianaPozycjiSkroconej ShortBulkChangeDialog::zmiana() const {
     ZmianaPozycjiSkroconej z;
     z.daneOsobowe = m_dane->isChecked();
-    if (m_razemBox->isChecked())
-        z.razem = value(m_razem);
-    if (m_przeliczBox->isChecked())
-        z.przelicz = value(m_przelicz);
-    if (m_uwagiBox->isChecked())
-        z.uwagi = m_uwagi->text();
+    if (m_razemBox->isChecked()) z.razem = value(m_razem);
+    if (m_przeliczBox->isChecked()) z.przelicz = value(m_przelicz);
+    if (m_uwagiBox->isChecked()) z.uwagi = m_uwagi->text();
     return z;
 }
 
 void ShortBulkChangeDialog::keyPressEvent(QKeyEvent* event) {
-    if (!enterAccepts(this, event))
-        QDialog::keyPressEvent(event);
+    if (!enterAccepts(this, event)) QDialog::keyPressEvent(event);
 }
 
 bool ZmienZaznaczoneZListy(AppContext& ctx, int idlisty, BulkChangeDialog& full,
                            ShortBulkChangeDialog& shortDialog) {
     ListRepository repo(ctx.db);
     const Lista l = repo.lista(idlisty);
-    if (repo.pozycje(idlisty).isEmpty())
-        return false;
+    if (repo.pozycje(idlisty).isEmpty()) return false;
     if (repo.iloscZaznaczonych(idlisty) == 0) {
         ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, BrakZaznaczonychPozycji(l.typ));
         return false;
@@ -232,8 +207,7 @@ bool ZmienZaznaczoneZListy(AppContext& ctx, int idlisty, BulkChangeDialog& full,
         shortDialog.przygotuj();
         result = shortDialog.exec();
     }
-    if (result != QDialog::Accepted)
-        return false;
+    if (result != QDialog::Accepted) return false;
     if (ctx.nav) {
         ctx.nav->stan().osobaZp = l.zp;
         ctx.nav->stan().osobaFiltr = QStringLiteral("(true)");
@@ -242,7 +216,8 @@ bool ZmienZaznaczoneZListy(AppContext& ctx, int idlisty, BulkChangeDialog& full,
         ZmienZaznaczonePozycje(ctx.db, idlisty, full.zmiana());
     else
         ZmienZaznaczonePozycje(ctx.db, idlisty, shortDialog.zmiana());
-    ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Zauktualizowano zaznaczone pozycje."));
+    ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA,
+                           QStringLiteral("Zauktualizowano zaznaczone pozycje."));
     return true;
 }
 

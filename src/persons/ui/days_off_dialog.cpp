@@ -61,18 +61,10 @@ DaysOffDialog::DaysOffDialog(Messages& messages, QWidget* parent)
     pola->addWidget(new QLabel(QStringLiteral("NUMER ROZKAZU:"), this), 3, 0);
     pola->addWidget(m_rozkaz, 3, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), this);
-    ok->setObjectName(QStringLiteral("sbzatwierdz"));
-    ok->setDefault(true);
-    auto* anuluj = new QPushButton(QStringLiteral("ANULUJ"), this);
-    anuluj->setObjectName(QStringLiteral("sbanuluj"));
-    anuluj->setAutoDefault(false);
+    QPushButton* ok = nullptr;
+    auto* przyciski =
+        PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANULUJ"), &ok);
     connect(ok, &QPushButton::clicked, this, &DaysOffDialog::zatwierdz);
-    connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(ok);
-    przyciski->addWidget(anuluj);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);

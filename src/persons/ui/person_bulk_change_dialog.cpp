@@ -59,18 +59,10 @@ PersonBulkChangeDialog::PersonBulkChangeDialog(QWidget* parent) : QDialog(parent
     wiersz(2, "NR ROZKAZU UBYCIA:", m_rozkazubyl, m_zmienUbyl);
     wiersz(3, "ZMIANA STATUSU OSOBY:", m_akt, m_zmienStatus);
 
-    auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), this);
-    ok->setObjectName(QStringLiteral("sbzatwierdz"));
-    ok->setDefault(true);
-    auto* anuluj = new QPushButton(QStringLiteral("ANAULUJ"), this);
-    anuluj->setObjectName(QStringLiteral("sbanuluj"));
-    anuluj->setAutoDefault(false);
+    QPushButton* ok = nullptr;
+    auto* przyciski =
+        PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANAULUJ"), &ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(ok);
-    przyciski->addWidget(anuluj);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);

@@ -1,5 +1,6 @@
 #include "persons/ui/person_date_filter_dialog.h"
 
+#include "app/ui_helpers.h"
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,22 +21,14 @@ PersonDateFilterDialog::PersonDateFilterDialog(QWidget* parent) : QDialog(parent
     m_data->setCalendarPopup(true);
     etykieta->setBuddy(m_data);
 
-    auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), this);
-    ok->setObjectName(QStringLiteral("sbzatwierdz"));
-    ok->setDefault(true);
-    auto* anuluj = new QPushButton(QStringLiteral("ANULUJ"), this);
-    anuluj->setObjectName(QStringLiteral("sbanuluj"));
-    anuluj->setAutoDefault(false);
+    QPushButton* ok = nullptr;
+    auto* przyciski =
+        PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANULUJ"), &ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* pole = new QHBoxLayout;
     pole->addWidget(etykieta);
     pole->addWidget(m_data);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(ok);
-    przyciski->addWidget(anuluj);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pole);
     layout->addSpacing(8);

@@ -46,18 +46,10 @@ TaxOfficeDialog::TaxOfficeDialog(Messages& messages, QWidget* parent)
         pola->addWidget(w.e, r++, 1, w.e == m_kodIs ? Qt::AlignLeft : Qt::Alignment());
     }
 
-    auto* ok = new QPushButton(QStringLiteral("Zatwierdź"), this);
-    ok->setObjectName(QStringLiteral("sbzatwierdz"));
-    ok->setDefault(true);
-    auto* anuluj = new QPushButton(QStringLiteral("Anuluj"), this);
-    anuluj->setObjectName(QStringLiteral("sbanuluj"));
-    anuluj->setAutoDefault(false);
+    QPushButton* ok = nullptr;
+    auto* przyciski =
+        PrzyciskiDialogu(this, QStringLiteral("Zatwierdź"), QStringLiteral("Anuluj"), &ok);
     connect(ok, &QPushButton::clicked, this, &TaxOfficeDialog::zatwierdz);
-    connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(ok);
-    przyciski->addWidget(anuluj);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);
