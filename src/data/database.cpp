@@ -17,13 +17,29 @@
 #include <sqlite3.h>
 
 // The schema is a resource of the core library; a static library must register it itself.
-static void initCoreResources() { Q_INIT_RESOURCE(core); }
+static void initCoreResources() {
+    Q_INIT_RESOURCE(core);
+}
 
 namespace vexa {
 
 namespace {
 
 QAtomicInt g_connectionCounter;
+
+// Other programs may hold the file for a moment (a copy, a second window): a statement waits
+// this long for them before it gives up with a message.
+constexpr int kBusyTimeoutMs = 15000;
+
+// The reason of a failed statement, in Polish where the user can do something about it.
+QString powodBledu(const QSqlError& e) {
+    const QString code = e.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6"))
+        return QStringLiteral("Baza danych jest zajęta przez inny program.\rProszę spróbować "
+                              "ponownie za chwilę.\r(") +
+               e.text() + QStringLiteral(")");
+    return e.text();
+}
 
 const char* const kUpgrade[] = {
     "alter table pozycja add ZMNIEJSZENIE_URLOP double",
@@ -46,7 +62,9 @@ QString schemaScript() {
 Database::Database()
     : m_connectionName(QStringLiteral("vexa_%1").arg(g_connectionCounter.fetchAndAddRelaxed(1))) {}
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     if (m_db.isValid()) {
@@ -65,10 +83,12 @@ void Database::fail(const QString& what, const QString& detail) {
 
 void Database::execRaw(const char* sql) {
     char* err = nullptr;
-    if (sqlite3_exec(m_handle, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        const QString detail = QString::fromUtf8(err ? err : "");
+    const int rc = sqlite3_exec(m_handle, sql, nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        QSqlError e(QString(), QString::fromUtf8(err ? err : ""), QSqlError::StatementError,
+                    QString::number(rc & 0xff));
         sqlite3_free(err);
-        fail(QStringLiteral("Błąd bazy danych."), detail);
+        fail(QStringLiteral("Błąd bazy danych."), powodBledu(e));
     }
 }
 
@@ -80,9 +100,7 @@ void Database::open(const QString& path) {
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(info.absoluteFilePath());
-    // Other programs may hold the file for a moment (a copy, a second window): wait for them
-    // as long as a query may take instead of failing at once.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=60000"));
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!m_db.open()) {
         const QString detail = m_db.lastError().text();
         close();
@@ -125,8 +143,7 @@ void Database::create(const QString& path) {
         const QByteArray sql = "BEGIN;\n" + script.toUtf8() + "\nCOMMIT;";
         char* err = nullptr;
         rc = sqlite3_exec(raw, sql.constData(), nullptr, nullptr, &err);
-        if (rc != SQLITE_OK)
-            error = QString::fromUtf8(err ? err : "");
+        if (rc != SQLITE_OK) error = QString::fromUtf8(err ? err : "");
         sqlite3_free(err);
     } else if (rc != SQLITE_OK) {
         error = QString::fromUtf8(raw ? sqlite3_errmsg(raw) : "sqlite3_open_v2");
@@ -149,12 +166,11 @@ void Database::upgrade() {
 }
 
 QSqlQuery Database::prepare(const QString& sql) {
-    if (!isOpen())
-        fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
+    if (!isOpen()) fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(NaSqlite(sql)))
-        fail(QStringLiteral("Błąd bazy danych."), q.lastError().text());
+        fail(QStringLiteral("Błąd bazy danych."), powodBledu(q.lastError()));
     return q;
 }
 
@@ -162,8 +178,7 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) {
     QSqlQuery q = prepare(sql);
     for (const QVariant& v : values)
         q.addBindValue(v);
-    if (!q.exec())
-        fail(QStringLiteral("Błąd bazy danych."), q.lastError().text());
+    if (!q.exec()) fail(QStringLiteral("Błąd bazy danych."), powodBledu(q.lastError()));
     return q;
 }
 
@@ -181,15 +196,15 @@ bool Database::tableExists(const QString& table) {
 
 QStringList Database::columns(const QString& table) {
     QStringList names;
-    QSqlQuery q = exec(QStringLiteral("select name from pragma_table_info(?) order by cid"), {table});
+    QSqlQuery q =
+        exec(QStringLiteral("select name from pragma_table_info(?) order by cid"), {table});
     while (q.next())
         names << q.value(0).toString();
     return names;
 }
 
 void Database::backupTo(const QString& target) {
-    if (!isOpen())
-        fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
+    if (!isOpen()) fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
     const QString temp = target + QStringLiteral(".tmp");
     QFile::remove(temp);
     // The copy reads through a connection of its own, so it takes what is committed even
@@ -197,8 +212,8 @@ void Database::backupTo(const QString& target) {
     sqlite3* src = nullptr;
     sqlite3* dst = nullptr;
     QString error;
-    int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &src, SQLITE_OPEN_READONLY,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(QFile::encodeName(m_path).constData(), &src, SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(src, 60000);
         rc = sqlite3_open_v2(QFile::encodeName(temp).constData(), &dst,
@@ -215,20 +230,16 @@ void Database::backupTo(const QString& target) {
             int waits = 0;
             do {
                 rc = sqlite3_backup_step(b, -1);
-                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-                    sqlite3_sleep(50);
+                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(50);
             } while ((rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) &&
                      ++waits < 1200);
-            if (rc == SQLITE_DONE)
-                rc = SQLITE_OK;
+            if (rc == SQLITE_DONE) rc = SQLITE_OK;
             const int finish = sqlite3_backup_finish(b);
-            if (rc == SQLITE_OK)
-                rc = finish;
+            if (rc == SQLITE_OK) rc = finish;
         } else {
             rc = sqlite3_errcode(dst);
         }
-        if (rc != SQLITE_OK)
-            error = QString::fromUtf8(sqlite3_errmsg(dst));
+        if (rc != SQLITE_OK) error = QString::fromUtf8(sqlite3_errmsg(dst));
     }
     sqlite3_close(src);
     if (sqlite3_close(dst) != SQLITE_OK && rc == SQLITE_OK) {
@@ -250,17 +261,30 @@ void Database::backupTo(const QString& target) {
     }
 }
 
+bool Database::wTransakcji() const {
+    return m_handle && sqlite3_get_autocommit(m_handle) == 0;
+}
+
+void Database::wycofajOtwarte() {
+    if (!wTransakcji()) return;
+    // Every savepoint goes with the transaction; the guards still alive find theirs gone
+    // and do nothing more (a later commit of theirs fails and is reported).
+    sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Database::setBusyTimeout(int milliseconds) {
+    if (m_handle) sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
 QVariant DataDoBazy(const QDate& d) {
-    return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString));
+    return d.isValid() ? QVariant(d.toString(Qt::ISODate))
+                       : QVariant(QMetaType(QMetaType::QString));
 }
 
 QDate DataZBazy(const QVariant& v) {
-    if (v.isNull())
-        return {};
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate();
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime().date();
+    if (v.isNull()) return {};
+    if (v.typeId() == QMetaType::QDate) return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().date();
     return QDate::fromString(v.toString().trimmed().left(10), Qt::ISODate);
 }
 
@@ -274,8 +298,7 @@ Transakcja::Transakcja(Database& db) : m_db(db), m_level(++db.m_savepointDepth) 
 }
 
 Transakcja::~Transakcja() {
-    if (m_done)
-        return;
+    if (m_done) return;
     const QByteArray n = QByteArray::number(m_level);
     // Undo and end the savepoint; a failure here cannot be reported from a destructor.
     sqlite3_exec(m_db.m_handle, ("ROLLBACK TO vexa_" + n + "; RELEASE vexa_" + n).constData(),
@@ -284,8 +307,7 @@ Transakcja::~Transakcja() {
 }
 
 void Transakcja::commit() {
-    if (m_done)
-        return;
+    if (m_done) return;
     m_db.execRaw(QStringLiteral("RELEASE vexa_%1").arg(m_level).toLatin1().constData());
     m_done = true;
     --m_db.m_savepointDepth;

@@ -51,6 +51,14 @@ public:
     // existing file of that name is replaced only after the copy is complete.
     void backupTo(const QString& target);
 
+    // A transaction (or a savepoint of one) is open on this connection.
+    bool wTransakcji() const;
+    // Rolls back whatever is still open on this connection; nothing when nothing is.
+    void wycofajOtwarte();
+    // How long a statement waits for another program that holds the file before it fails
+    // with "the database is busy".
+    void setBusyTimeout(int milliseconds);
+
 private:
     friend class Transakcja;
     void execRaw(const char* sql);

@@ -71,32 +71,32 @@ std::optional<BladListy> ZatwierdzListe(Database& db, Messages& messages, Lista&
         edytowana.nr = NazwaPliku(edytowana.nr);
     }
 
-    ListRepository repo(db);
-    Transakcja t(db);
-    repo.zapiszListe(edytowana);
-    bool walked = false;
-    auto walk = [&] {
-        repo.przeliczWszystkie(edytowana.id,
-                               [&](Pozycja& p) { PrzeliczPozycje(edytowana, p, dane); });
-        walked = true;
-    };
-    if (pamiec.zmianaNaleznosci(edytowana)) {
+    // Messages come before the transaction opens or after it ends: a message waiting for the
+    // user must never hold the file locked for other programs.
+    const bool naleznosci = pamiec.zmianaNaleznosci(edytowana);
+    const bool podatek = pamiec.zmianaPodatku(edytowana);
+    if (naleznosci)
         messages.Komunikat(KOMUNIKAT_INFORMACJA,
                            "W związku ze zmianą kursu waluty, zwiększenia należności MON lub "
                            "najniższego uposażenia żołnierza zawodowego, aplikacja zaktualizuje "
                            "wszystkie pozycje listy należności.\r\rProszę czekać...");
-        walk();
-    }
-    if (pamiec.zmianaPodatku(edytowana)) {
+    if (podatek)
         messages.Komunikat(KOMUNIKAT_INFORMACJA,
                            "W związku ze zmianą kursu waluty dla podatku lub diety aplikacja "
                            "zaktualizuje wszystkie pozycje listy należności.\r\rProszę czekać...");
-        walk();
-    }
+    const bool walked = naleznosci || podatek;
+    ListRepository repo(db);
+    Transakcja t(db);
+    repo.zapiszListe(edytowana);
+    // One walk recalculates every position with the whole new header, whichever of the
+    // remembered values changed.
     if (walked)
-        messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Aktualizacja zakończona."));
+        repo.przeliczWszystkie(edytowana.id,
+                               [&](Pozycja& p) { PrzeliczPozycje(edytowana, p, dane); });
     const SumyListy s = repo.sumylisty(edytowana.id);
     t.commit();
+    if (walked)
+        messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Aktualizacja zakończona."));
     edytowana.razem = s.razem;
     edytowana.zaliczka = s.zaliczka;
     edytowana.zaliczkawaluta = s.zaliczkawaluta;

@@ -138,6 +138,21 @@ void ListEditingTest::taxAndBankRateChangesRecalculateToo() {
     edited.kursrach = 4;
     QVERIFY(u.zatwierdz(edited, stored));
     QCOMPARE(u.msg.texts(), (QStringList{kZmianaNaleznosci, "Aktualizacja zakończona."}));
+
+    // Both kinds of change: both notices, then the work, then the closing message, and not one
+    // of them while the list's transaction holds the file.
+    u.msg.clear();
+    stored = u.lista();
+    edited = stored;
+    edited.kurszaliczki = 4.5;
+    edited.podatek_kurs = 4.5;
+    QVERIFY(u.zatwierdz(edited, stored));
+    QCOMPARE(u.msg.count(), 3);
+    QCOMPARE(u.msg.texts().first(), kZmianaNaleznosci);
+    QCOMPARE(u.msg.texts().last(), "Aktualizacja zakończona.");
+    for (const ScriptedMessages::Asked& a : u.msg.asked())
+        QVERIFY2(!a.inTransaction, qPrintable(a.text));
+    QCOMPARE(u.lista().kurszaliczki, 4.5);
 }
 
 void ListEditingTest::refusedHeaderWritesNothing() {

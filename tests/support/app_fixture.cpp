@@ -7,6 +7,7 @@
 #include <QtTest>
 
 AppFixture::AppFixture(QDate today) : m_clock(today) {
+    m_messages.watch(&m_db.db());
     m_ctx = std::make_unique<vexa::AppContext>(
         vexa::AppContext{m_db.db(), m_messages, m_files, m_clock, m_db.folder()});
     m_window = std::make_unique<vexa::MainWindow>(*m_ctx);

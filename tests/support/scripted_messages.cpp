@@ -1,7 +1,13 @@
 #include "support/scripted_messages.h"
 
+#include <QtTest>
+
 int ScriptedMessages::Komunikat(int kind, const QString& text) {
-    m_asked.append({kind, text});
+    const bool open = m_db && m_db->wTransakcji();
+    m_asked.append({kind, text, open});
+    if (open)
+        QTest::qFail(qPrintable(QStringLiteral("message shown inside a transaction: ") + text),
+                     __FILE__, __LINE__);
     return m_answers.isEmpty() ? m_default : m_answers.dequeue();
 }
 

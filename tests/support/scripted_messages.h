@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/database.h"
 #include "data/messages.h"
 
 #include <QList>
@@ -14,7 +15,13 @@ public:
     struct Asked {
         int kind = 0;
         QString text;
+        bool inTransaction = false; // a write transaction of the watched database was open
     };
+
+    // Every message is checked against this database: a message shown while one of its
+    // transactions is open fails the running test (it would keep the file locked while the
+    // user reads).
+    void watch(vexa::Database* db) { m_db = db; }
 
     int Komunikat(int kind, const QString& text) override;
 
@@ -35,6 +42,7 @@ private:
     QList<Asked> m_asked;
     QQueue<int> m_answers;
     int m_default = vexa::TAK;
+    vexa::Database* m_db = nullptr;
 };
 
 // Answers file dialogs from a queue of file names; an empty queue means the user

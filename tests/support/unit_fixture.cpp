@@ -5,6 +5,7 @@
 using namespace vexa;
 
 UnitFixture::UnitFixture() {
+    msg.watch(&db);
     for (auto [k, v] : {std::pair{"NRIDENT", "1234567"}, {"SKROT", "PKW"}, {"NAZWA1", "JW"},
                         {"DOWODCA1", "DOWÓDCA"}, {"WALUTAZALICZKI", "USD"},
                         {"WALUTARACHUNEK", "PLN"}})
