@@ -1,5 +1,6 @@
 #include "persons/ui/person_form.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/ui_helpers.h"
 #include "data/error.h"
@@ -68,10 +69,11 @@ PersonForm::PersonForm(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
     layout->addWidget(budujStanowisko());
     layout->addWidget(budujRachunki());
 
-    connect(pole("epesel"), &QLineEdit::textEdited, this, &PersonForm::pesel);
-    connect(pole("erachunek1"), &QLineEdit::textEdited, this, [this] { rachunek(1); });
-    connect(pole("erachunek2"), &QLineEdit::textEdited, this, [this] { rachunek(2); });
-    connect(pole("erachunek2kwota"), &QLineEdit::textEdited, this, &PersonForm::kwotaDrugiego);
+    connect(pole("epesel"), &QLineEdit::textEdited, this, guarded(this, &PersonForm::pesel));
+    connect(pole("erachunek1"), &QLineEdit::textEdited, this, guarded([this] { rachunek(1); }));
+    connect(pole("erachunek2"), &QLineEdit::textEdited, this, guarded([this] { rachunek(2); }));
+    connect(pole("erachunek2kwota"), &QLineEdit::textEdited, this,
+            guarded(this, &PersonForm::kwotaDrugiego));
 }
 
 QLineEdit* PersonForm::dodajPole(const QString& nazwa, int maks, bool wielkie) {
@@ -89,7 +91,8 @@ QLineEdit* PersonForm::dodajKwote(const QString& nazwa) {
     e->setFixedWidth(110);
     e->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QString::fromLatin1(kWzorKwoty)), e));
-    connect(e, &QLineEdit::editingFinished, e, [e] { e->setText(kwota(ParsujKwote(e->text()))); });
+    connect(e, &QLineEdit::editingFinished, e,
+            guarded([e] { e->setText(kwota(ParsujKwote(e->text()))); }));
     return e;
 }
 
@@ -151,7 +154,7 @@ QWidget* PersonForm::budujStanowisko() {
     m_ste->setFrameShape(QFrame::StyledPanel);
     auto* wybierz = new QPushButton(QStringLiteral("WYBIERZ"), w);
     wybierz->setObjectName(QStringLiteral("SpeedButton58"));
-    connect(wybierz, &QPushButton::clicked, this, &PersonForm::wybierzStopien);
+    connect(wybierz, &QPushButton::clicked, this, guarded(this, &PersonForm::wybierzStopien));
     auto* steRow = new QHBoxLayout;
     steRow->addWidget(m_ste, 1);
     steRow->addWidget(wybierz);
@@ -298,6 +301,9 @@ void PersonForm::pokaz(const Osoba& o) {
         e->setText(tekst);
         e->setCursorPosition(0);
     }
+    m_pokazaneKwoty.clear();
+    for (const char* nazwa : {"erachunek2kwota", "ezaliczka", "epodatek"})
+        m_pokazaneKwoty.insert(QString::fromLatin1(nazwa), pole(QString::fromLatin1(nazwa))->text());
     for (const char* nazwa : {"epesel", "erachunek1", "erachunek2"})
         koloruj(pole(QString::fromLatin1(nazwa)));
     m_stopien = o.ste;
@@ -334,10 +340,16 @@ void PersonForm::zbierz(Osoba& o) const {
     o.brachunek2 = tekst("ebrachunek2");
     o.orachunek2 = tekst("eorachunek2");
     o.bic2 = tekst("ebic2");
-    // What does not convert counts as 0.
-    o.rachunek2kwota = ParsujKwote(tekst("erachunek2kwota"));
-    o.zaliczka = ParsujKwote(tekst("ezaliczka"));
-    o.podatekproc = ParsujKwote(tekst("epodatek"));
+    // The amounts are shown to the grosz; one the user did not change keeps its stored value,
+    // which may have more decimals (from a person file), instead of being rounded on every
+    // save. An emptied field counts as 0.
+    auto kwotaPola = [&](const char* nazwa, double& cel) {
+        const QString t = tekst(nazwa);
+        if (t != m_pokazaneKwoty.value(QString::fromLatin1(nazwa))) cel = ParsujKwote(t);
+    };
+    kwotaPola("erachunek2kwota", o.rachunek2kwota);
+    kwotaPola("ezaliczka", o.zaliczka);
+    kwotaPola("epodatek", o.podatekproc);
     if (m_lekarz->currentIndex() >= 0) o.zwnaleznlekarzproc = m_lekarz->currentData().toInt();
     o.rachunek1czywaluta = m_waluta1->isChecked() ? QStringLiteral("T") : QStringLiteral("N");
     o.rachunek2czywaluta = m_waluta2->isChecked() ? QStringLiteral("T") : QStringLiteral("N");

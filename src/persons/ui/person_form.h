@@ -65,6 +65,7 @@ private:
     QCheckBox* m_zwsi = nullptr;
     GradeDialog* m_stopnie = nullptr;
     QString m_stopien;
+    QHash<QString, QString> m_pokazaneKwoty; // the amounts as pokaz() showed them
 };
 
 } // namespace vexa

@@ -101,6 +101,7 @@ private slots:
     void editingAPersonWhosePeselExistsTwiceAsksNothing();
     void typingPeselAndAccountsColoursAndFills();
     void escapeCancelsAndKeepsTheStoredPerson();
+    void savingKeepsTheAmountsNobodyTouched();
     void historyListsThePositionsMatchedByNames();
     void daysOffAreRefusedForUnsavedAndStoredAtOnceOtherwise();
     void pitDataGoIntoThePersonAndNeedAValidNip();
@@ -310,6 +311,28 @@ void PersonEditorPageTest::escapeCancelsAndKeepsTheStoredPerson() {
     QCOMPARE(f.db().scalar("select nazwisko || rachunek1 from osoba").toString(),
              "STAŁY" + kRachunek);
     QCOMPARE(f.messages().count(), 0);
+}
+
+void PersonEditorPageTest::savingKeepsTheAmountsNobodyTouched() {
+    AppFixture f;
+    przygotuj(f);
+    const int id = osoba(f, Dane("STAŁY").zPeselem(pesel1()));
+    // Values with more decimals than the page shows, as a person file may bring them.
+    f.db().exec("update osoba set zaliczka = 123.456, rachunek2kwota = 10.005, "
+                "podatekproc = 0.125 where id = ?",
+                {id});
+    edytuj(f, id);
+    QCOMPARE(pole(f, "ezaliczka")->text(), "123,46");
+    klik(f, "edosoba", "sbosobazatwierdz");
+    QCOMPARE(f.window().aktywnaStrona(), "osoba");
+    const QString stored = "select zaliczka || '/' || rachunek2kwota || '/' || podatekproc "
+                           "from osoba where id = ?";
+    QCOMPARE(f.db().scalar(stored, {id}).toString(), "123.456/10.005/0.125");
+    // A changed amount is written as typed; the untouched ones still keep theirs.
+    edytuj(f, id);
+    wpisz(pole(f, "ezaliczka"), "200,5");
+    klik(f, "edosoba", "sbosobazatwierdz");
+    QCOMPARE(f.db().scalar(stored, {id}).toString(), "200.5/10.005/0.125");
 }
 
 void PersonEditorPageTest::historyListsThePositionsMatchedByNames() {
