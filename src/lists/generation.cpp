@@ -118,9 +118,9 @@ std::optional<BladListy> SprawdzNowaListe(const NowaLista& n) {
         return BladListy{
             "Proszę wprowadzić kurs waluty\rdla przelewów na rachunki bankowe w kraju!",
             "ekursrach"};
-    if (n.specjalna && n.nrWyplaconej.isEmpty())
+    if (n.specjalna && n.idWyplaconej == 0)
         return BladListy{"Proszę wybrać listę należności wypłaconych!", "ewyplacona"};
-    if (n.specjalna && n.nrNaliczonej.isEmpty())
+    if (n.specjalna && n.idNaliczonej == 0)
         return BladListy{"Proszę wybrać listę należności naliczonych!", "enaliczona"};
     return std::nullopt;
 }
@@ -132,17 +132,19 @@ int ProponowanyNumerListy(Database& db) {
            1;
 }
 
-QStringList ListyMiesiaca(Database& db, const QString& miesiacrok, const QString* pododdzial) {
+QList<ListaDoWyboru> ListyMiesiaca(Database& db, const QString& miesiacrok,
+                                   const QString* pododdzial) {
     QSqlQuery q = pododdzial
-                      ? db.exec(QStringLiteral("select nr from lista where miesiacrok = ? and "
-                                               "coalesce(skrotpododdzial,'') = coalesce(?,'') order by id"),
+                      ? db.exec(QStringLiteral("select id, nr from lista where miesiacrok = ? and "
+                                               "coalesce(skrotpododdzial,'') = coalesce(?,'') "
+                                               "order by id"),
                                 {miesiacrok, *pododdzial})
-                      : db.exec(QStringLiteral("select nr from lista where miesiacrok = ? order "
-                                               "by id"),
+                      : db.exec(QStringLiteral("select id, nr from lista where miesiacrok = ? "
+                                               "order by id"),
                                 {miesiacrok});
-    QStringList out;
+    QList<ListaDoWyboru> out;
     while (q.next())
-        out << q.value(0).toString();
+        out << ListaDoWyboru{q.value(0).toInt(), q.value(1).toString()};
     return out;
 }
 
@@ -357,15 +359,15 @@ int UtworzListe(Database& db, Messages& messages, const NowaLista& n, const QDat
                                "\r\rCzy jesteś pewien, że chcesz utworzyć listę?") != TAK)
         return 0;
 
-    Transakcja t(db);
     ListRepository repo(db);
+    // A chosen list deleted since the dialog showed it would give an empty special list.
+    if (n.specjalna && (!repo.istnieje(n.idWyplaconej) || !repo.istnieje(n.idNaliczonej)))
+        throw VexaError(QStringLiteral("Wybrana lista należności nie istnieje.\rProszę wybrać "
+                                       "listy ponownie."));
+    Transakcja t(db);
     const int id = repo.dopiszListe(l);
     if (n.specjalna) {
-        auto idOf = [&](const QString& nr) {
-            return db.scalar(QStringLiteral("select id from lista where nr = ? order by id"), {nr})
-                .toInt();
-        };
-        generujspecjalna(db, id, idOf(n.nrWyplaconej), idOf(n.nrNaliczonej), opcje);
+        generujspecjalna(db, id, n.idWyplaconej, n.idNaliczonej, opcje);
     } else if (l.typ == QLatin1String("D")) {
         generujskrocona(db, id, l.skrotpododdzial, l.zp, opcje);
     } else {

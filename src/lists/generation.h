@@ -19,7 +19,8 @@ struct NowaLista {
     bool dodatkowa = false;              // short list of additional allowances
     QString rodzaj;                      // kind code of an additional list
     bool specjalna = false;              // difference of two lists
-    QString nrWyplaconej, nrNaliczonej;  // list numbers chosen for a special list
+    int idWyplaconej = 0, idNaliczonej = 0; // the lists chosen for a special list (ids: numbers
+                                            // repeat)
     QString nr;
     double kurszaliczki = 1, kursrach = 1;
     QString tabelazaliczki;
@@ -36,8 +37,14 @@ std::optional<BladListy> SprawdzNowaListe(const NowaLista& n);
 QString MiesiacRok(int miesiac, int rok);
 // The list number proposed by the dialog: lists of this unit so far, plus one.
 int ProponowanyNumerListy(Database& db);
-// The numbers of the lists of a month (and sub-unit), for the two choosers of a special list.
-QStringList ListyMiesiaca(Database& db, const QString& miesiacrok, const QString* pododdzial);
+// The lists of a month (and sub-unit) for the two choosers of a special list: id and number,
+// in the order they were made. The choosers show numbers and carry ids.
+struct ListaDoWyboru {
+    int id = 0;
+    QString nr;
+};
+QList<ListaDoWyboru> ListyMiesiaca(Database& db, const QString& miesiacrok,
+                                   const QString* pododdzial);
 
 // The list row the dialog creates: its choices, the unit's header data and, for full lists,
 // a copy of the calculation constants.

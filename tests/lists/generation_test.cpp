@@ -47,9 +47,9 @@ void GenerationTest::dialogChecksInOrder() {
     step();
     n.kursrach = 1;
     step();
-    n.nrWyplaconej = "A";
+    n.idWyplaconej = 1;
     step();
-    n.nrNaliczonej = "B";
+    n.idNaliczonej = 2;
     step();
     QCOMPARE(focus, (QStringList{"epododdzial", "enrlisty", "emiesiac", "erok", "ekurswaluty",
                                  "ekursrach", "ewyplacona", "enaliczona", "ok"}));
@@ -195,16 +195,22 @@ void GenerationTest::specialListHoldsTheDifference() {
     NowaLista n = u.full();
     n.dodatkowa = true;
     n.rodzaj = "JN";
-    n.nr = "NALICZONA";
+    // Both source lists carry the same number (a proposed number repeats after a deletion):
+    // the special list takes them by id.
+    n.nr = "7";
     const int computed = UtworzListe(u.db, u.msg, n, QDate(2027, 3, 31));
-    n.nr = "WYPLACONA";
     const int paid = UtworzListe(u.db, u.msg, n, QDate(2027, 3, 31));
     u.db.exec("update pozycja set razem = 1500 where idlisty = ? and nazwisko = 'ADAMSKI'", {paid});
     u.db.exec("delete from pozycja where idlisty = ? and nazwisko = 'BORSUK'", {paid});
     n.specjalna = true;
     n.nr = "ROZNICA";
-    n.nrWyplaconej = "WYPLACONA";
-    n.nrNaliczonej = "NALICZONA";
+    const QList<ListaDoWyboru> choosers = ListyMiesiaca(u.db, "03/2027", nullptr);
+    QCOMPARE(choosers.size(), 2);
+    QCOMPARE(choosers[0].id, computed);
+    QCOMPARE(choosers[1].id, paid);
+    QCOMPARE(choosers[0].nr, choosers[1].nr);
+    n.idWyplaconej = paid;
+    n.idNaliczonej = computed;
     const int diff = UtworzListe(u.db, u.msg, n, QDate(2027, 3, 31));
     QVERIFY(diff != computed);
     const QList<Pozycja> pos = u.lists.pozycje(diff);
@@ -212,6 +218,12 @@ void GenerationTest::specialListHoldsTheDifference() {
     QCOMPARE(pos[0].razem, 2500.0);
     QCOMPARE(pos[1].razem, 4000.0);
     QVERIFY(pos[0].bic1.isEmpty());
+
+    // A chosen list deleted since it was offered is refused, and no list is left behind.
+    u.lists.usunListe(paid);
+    const int lists = u.db.scalar("select count(*) from lista").toInt();
+    QVERIFY_THROWS_EXCEPTION(VexaError, UtworzListe(u.db, u.msg, n, QDate(2027, 3, 31)));
+    QCOMPARE(u.db.scalar("select count(*) from lista").toInt(), lists);
 }
 
 QTEST_GUILESS_MAIN(GenerationTest)
