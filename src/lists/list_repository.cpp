@@ -76,8 +76,10 @@ SumyListy ListRepository::sumyBezTransakcji(int idlisty) {
         s.innezmniejszenia = s.innezmniejszenia + q.value(5).toDouble();
         ++s.iloscpozycji;
     }
+    // No collection flag is null; '' of older data counts the same.
     m_db.exec(QStringLiteral("update pozycja set niepobranewkasie='W' where zaliczkapln>0 and "
-                             "isnull(niepobranewkasie) and idlisty = ?"),
+                             "(isnull(niepobranewkasie) or niepobranewkasie = '') and "
+                             "idlisty = ?"),
               {idlisty});
     m_db.exec(QStringLiteral("update lista set razem = ?, zaliczka = ?, zaliczkawaluta = ?, "
                              "rachunek = ?, skladkizus = ?, innezmniejszenia = ?, "
@@ -134,7 +136,7 @@ void ListRepository::przelaczZaznaczenie(int idpozycji) {
 void ListRepository::przelaczNiepobrane(int idpozycji) {
     m_db.exec(QStringLiteral("update pozycja set niepobranewkasie = case "
                              "when niepobranewkasie = 'W' then "
-                             "(case when zaliczkapln <> 0 then 'N' else '' end) "
+                             "(case when zaliczkapln <> 0 then 'N' else null end) "
                              "else 'W' end where id = ?"),
               {idpozycji});
 }
@@ -213,6 +215,18 @@ void ListRepository::przeliczWszystkie(int idlisty,
         write.zapisz(p, p.id);
     }
     t.commit();
+}
+
+bool ListRepository::istnieje(int idlisty) {
+    return m_db.scalar(QStringLiteral("select count(*) from lista where id = ?"), {idlisty})
+               .toInt() > 0;
+}
+
+int ListRepository::pozycjaOsoby(int idlisty, const QString& pesel) {
+    return m_db
+        .scalar(QStringLiteral("select id from pozycja where idlisty = ? and pesel = ? order by id"),
+                {idlisty, pesel})
+        .toInt();
 }
 
 bool listyzamkniete(Database& db) { return Odczyt(db, "NRIDJW") == QLatin1String("4731086"); }

@@ -48,6 +48,10 @@ public:
     // Sums the positions, sets the collection flag "W" on positions with a cash amount and no
     // flag, and writes the totals into the list row.
     SumyListy sumylisty(int idlisty);
+    // The list of that id is in the database.
+    bool istnieje(int idlisty);
+    // The first position (by id) of the person of that PESEL on the list; 0 when none.
+    int pozycjaOsoby(int idlisty, const QString& pesel);
     int iloscDoZrobienia(int idlisty);
     int iloscZaznaczonych(int idlisty);
 
@@ -57,7 +61,8 @@ public:
     void zaznaczRachunki(int idlisty, const QString& czyWaluta);
     // The mark cycles: unmarked becomes marked, anything else unmarked.
     void przelaczZaznaczenie(int idpozycji);
-    // The collection flag: "W" becomes "N" with a cash amount (else empty); anything else "W".
+    // The collection flag: "W" becomes "N" with a cash amount (else no flag, null); anything
+    // else "W".
     void przelaczNiepobrane(int idpozycji);
     // The to-do flag toggles between "T" and empty.
     void przelaczDoZrobienia(int idpozycji);

@@ -108,6 +108,18 @@ void ListRepositoryTest::collectionAndToDoFlagsCycle() {
         seen << f.repo.pozycja(cash).niepobranewkasie + "/" + f.repo.pozycja(bank).niepobranewkasie;
     }
     QCOMPARE(seen, (QStringList{"N/", "W/W", "N/"}));
+    // Without a cash amount the flag cycles to no flag, stored as null like the calculation's.
+    QVERIFY(f.t.db().scalar("select niepobranewkasie from pozycja where id = ?", {bank}).isNull());
+
+    // A position left without a flag and later given a cash amount is paid out again by the
+    // totals; a '' of older data counts the same as null.
+    const int old = f.add("C", 10, 0, "W");
+    f.t.db().exec("update pozycja set niepobranewkasie = '' where id = ?", {old});
+    f.t.db().exec("update pozycja set zaliczkapln = 5 where id in (?, ?)", {bank, old});
+    f.repo.sumylisty(f.list);
+    QCOMPARE(f.repo.pozycja(bank).niepobranewkasie, "W");
+    QCOMPARE(f.repo.pozycja(old).niepobranewkasie, "W");
+    QCOMPARE(f.repo.pozycja(cash).niepobranewkasie, "N");
 
     f.repo.przelaczDoZrobienia(cash);
     f.repo.przelaczDoZrobienia(bank);
