@@ -1,5 +1,7 @@
 #include "app/grid_font_spin.h"
 
+#include "app/action_guard.h"
+
 #include <QHeaderView>
 #include <QTableView>
 #include <QToolButton>
@@ -25,8 +27,8 @@ GridFontSpin::GridFontSpin(QTableView* grid, QWidget* parent) : QWidget(parent),
     grid->horizontalHeader()->setFont(grid->horizontalHeader()->font());
     auto* up = strzalka(Qt::UpArrow, QStringLiteral("Większa czcionka"), this);
     auto* down = strzalka(Qt::DownArrow, QStringLiteral("Mniejsza czcionka"), this);
-    connect(up, &QToolButton::clicked, this, &GridFontSpin::wiekszy);
-    connect(down, &QToolButton::clicked, this, &GridFontSpin::mniejszy);
+    connect(up, &QToolButton::clicked, this, guarded(this, &GridFontSpin::wiekszy));
+    connect(down, &QToolButton::clicked, this, guarded(this, &GridFontSpin::mniejszy));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);

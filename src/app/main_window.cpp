@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "lists/ui/list_kinds_dialog.h"
+#include "app/action_guard.h"
 #include "data/backup.h"
 #include "data/clock.h"
 #include "data/database.h"
@@ -8,6 +8,7 @@
 #include "data/messages.h"
 #include "data/settings.h"
 #include "data/validators.h"
+#include "lists/ui/list_kinds_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -111,6 +112,7 @@ const QStringList& MainWindow::nazwyStron() {
 
 MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx) {
     m_ctx.nav = this;
+    ActionGuard::install(&m_ctx.messages, &m_ctx.db);
     setObjectName(QStringLiteral("TFvexa_f"));
     setWindowTitle(QStringLiteral("VEXA-F"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -144,7 +146,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("TIMER"));
     m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &MainWindow::tick);
+    connect(m_timer, &QTimer::timeout, this, guarded(this, &MainWindow::tick));
     tick();
     m_timer->start();
     m_version->setText(QStringLiteral("14.2"));
@@ -154,7 +156,10 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    ActionGuard::uninstall(&m_ctx.messages);
+}
 
 void MainWindow::buildTopStrip(QWidget* parent) {
     auto* strip = new QFrame(parent);
@@ -177,15 +182,14 @@ void MainWindow::buildTopStrip(QWidget* parent) {
     minimise->setObjectName(QStringLiteral("SBMin"));
     minimise->setIcon(style()->standardIcon(QStyle::SP_TitleBarMinButton));
     minimise->setToolTip(QStringLiteral("Minimalizuj"));
-    connect(minimise, &QToolButton::clicked, this, &QWidget::showMinimized);
+    connect(minimise, &QToolButton::clicked, this, guarded(this, &QWidget::showMinimized));
     auto* closeButton = new QToolButton(strip);
     closeButton->setObjectName(QStringLiteral("SBKoniec"));
     closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     closeButton->setToolTip(QStringLiteral("Koniec pracy"));
-    connect(closeButton, &QToolButton::clicked, this, [this] {
-        if (!m_locked)
-            close();
-    });
+    connect(closeButton, &QToolButton::clicked, this, guarded([this] {
+                if (!m_locked) close();
+            }));
     row->addWidget(title);
     row->addWidget(m_version);
     row->addSpacing(24);
@@ -206,11 +210,10 @@ QToolButton* MainWindow::addBarButton(QWidget* bar, const QString& name, const Q
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, honoursLock, action] {
-        if (honoursLock && m_locked)
-            return;
-        action();
-    });
+    connect(b, &QToolButton::clicked, this, guarded([this, honoursLock, action] {
+                if (honoursLock && m_locked) return;
+                action();
+            }));
     bar->layout()->addWidget(b);
     return b;
 }
@@ -258,11 +261,12 @@ void MainWindow::ustawStrone(const QString& name, QWidget* page) {
     m_str->removeWidget(old);
     old->deleteLater();
     m_pages.insert(name, page);
-    if (active)
-        m_str->setCurrentWidget(page);
+    if (active) m_str->setCurrentWidget(page);
 }
 
-QWidget* MainWindow::strona(const QString& name) const { return m_pages.value(name); }
+QWidget* MainWindow::strona(const QString& name) const {
+    return m_pages.value(name);
+}
 
 void MainWindow::otworzStrone(const QString& name) {
     // A page with opening work of its own (lock, values, grids) does it in otworz() and shows
@@ -274,8 +278,7 @@ void MainWindow::otworzStrone(const QString& name) {
 }
 
 void MainWindow::pokazStrone(const QString& page) {
-    if (QWidget* w = m_pages.value(page))
-        m_str->setCurrentWidget(w);
+    if (QWidget* w = m_pages.value(page)) m_str->setCurrentWidget(w);
     updateTitle();
 }
 
@@ -288,8 +291,7 @@ void MainWindow::odswiezNazweJednostki() {
 }
 
 void MainWindow::otworzUstawienia() {
-    if (m_locked)
-        return;
+    if (m_locked) return;
     otworzStrone(QStringLiteral("dane"));
     m_locked = true;
 }
@@ -303,8 +305,7 @@ void MainWindow::zakonczProgram() {
 
 void MainWindow::updateTitle() {
     // The unit's short name names the program in the task bar.
-    if (!m_ctx.db.isOpen())
-        return;
+    if (!m_ctx.db.isOpen()) return;
     try {
         const QString skrot = Odczyt(m_ctx.db, "SKROT");
         setWindowTitle(skrot.isEmpty() ? QStringLiteral("VEXA-F") : skrot);
@@ -326,8 +327,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 bool MainWindow::obsluzKlawisz(const QString& page, int key) {
-    if (key == Qt::Key_Enter)
-        key = Qt::Key_Return;
+    if (key == Qt::Key_Enter) key = Qt::Key_Return;
     // The preview's Esc comes first, whatever else the table says.
     if (page == QLatin1String("podgl") && key == Qt::Key_Escape) {
         if (auto* b = strona(page)->findChild<QAbstractButton*>("sbpodglzamknij")) {
@@ -337,16 +337,13 @@ bool MainWindow::obsluzKlawisz(const QString& page, int key) {
         return false;
     }
     for (const Klawisz& k : kKlawisze) {
-        if (page != QLatin1String(k.page) || key != k.key)
-            continue;
+        if (page != QLatin1String(k.page) || key != k.key) continue;
         QWidget* w = strona(page);
         const QString target = QString::fromLatin1(k.target);
         auto* b = w->findChild<QAbstractButton*>(target);
-        if (!b)
-            b = findChild<QAbstractButton*>(target);
+        if (!b) b = findChild<QAbstractButton*>(target);
         if (b) {
-            if (b->isEnabled())
-                b->click();
+            if (b->isEnabled()) b->click();
             return true;
         }
         if (w->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(
@@ -368,7 +365,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool first = focus ? watched == focus : watched == this;
         if (w && first && w->window() == this && !QApplication::activeModalWidget()) {
             auto* key = static_cast<QKeyEvent*>(event);
-            obsluzKlawisz(aktywnaStrona(), key->key());
+            const int k = key->key();
+            ActionGuard::run([&] { obsluzKlawisz(aktywnaStrona(), k); });
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -387,7 +385,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    askAndBackUp();
+    ActionGuard::run([this] { askAndBackUp(); });
     m_terminating = true;
     m_timer->stop();
     event->accept();

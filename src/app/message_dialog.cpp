@@ -1,5 +1,6 @@
 #include "app/message_dialog.h"
 
+#include "app/action_guard.h"
 #include "data/messages.h"
 
 #include <QApplication>
@@ -130,8 +131,8 @@ MessageDialog::MessageDialog(QWidget* parent)
     m_no->setText(QStringLiteral("NIE"));
     m_no->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
     m_no->move(kRightButtonX, kButtonTop);
-    connect(m_yes, &QPushButton::clicked, this, [this] { done(TAK); });
-    connect(m_no, &QPushButton::clicked, this, [this] { done(NIE); });
+    connect(m_yes, &QPushButton::clicked, this, guarded([this] { done(TAK); }));
+    connect(m_no, &QPushButton::clicked, this, guarded([this] { done(NIE); }));
 
     prepare(KOMUNIKAT_INFORMACJA, QString());
 }

@@ -5,10 +5,9 @@
 #include "app/settings_page.h"
 #include "app/start_page.h"
 #include "data/clock.h"
-#include "data/database.h"
-#include "data/error.h"
 #include "data/messages.h"
 #include "lists/generation.h"
+#include "lists/list_repository.h"
 #include "lists/ui/constants_page.h"
 #include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_pages.h"
@@ -31,34 +30,28 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
     if (!reg || !editor)
         return;
     auto* dialog = new NewListDialog(ctx, reg);
-    reg->ustawNowaLista([&ctx, reg, dialog] {
+    reg->ustawNowaLista([&ctx, reg, editor, dialog] {
         dialog->przygotuj();
         if (dialog->exec() != QDialog::Accepted)
             return;
-        try {
-            const int id = UtworzListe(ctx.db, ctx.messages, dialog->nowaLista(), ctx.clock.today());
-            if (id == 0)
-                return;
-            reg->odswiezlisty();
-            reg->wybierzListe(id);
-            reg->edytuj();
-        } catch (const VexaError& e) {
-            ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        }
+        const int id = UtworzListe(ctx.db, ctx.messages, dialog->nowaLista(), ctx.clock.today());
+        if (id == 0)
+            return;
+        reg->odswiezlisty();
+        reg->wybierzListe(id);
+        // The new list opens by its id, also when the register's filters do not show it.
+        editor->otworz(id);
     });
     if (person)
-        person->ustawOtwieranieListy([&ctx, reg, editor](int idlisty, const QString& pesel) {
+        person->ustawOtwieranieListy([reg, editor, &ctx](int idlisty, const QString& pesel) {
             reg->odswiezlisty();
             reg->wybierzListe(idlisty);
-            if (!ctx.db.scalar(QStringLiteral("select count(*) from lista where id = ?"), {idlisty})
-                     .toInt())
+            ListRepository repo(ctx.db);
+            if (!repo.istnieje(idlisty))
                 return;
             editor->otworz(idlisty);
-            const QVariant position = ctx.db.scalar(
-                QStringLiteral("select id from pozycja where idlisty = ? and pesel = ? order by id"),
-                {idlisty, pesel});
-            if (position.isValid())
-                editor->wroc(position.toInt());
+            if (const int position = repo.pozycjaOsoby(idlisty, pesel))
+                editor->wroc(position);
         });
 }
 

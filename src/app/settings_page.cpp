@@ -1,5 +1,6 @@
 #include "app/settings_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -62,7 +63,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     zamknij->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknij->setToolTip(QStringLiteral("Anuluj"));
     zamknij->setFocusPolicy(Qt::NoFocus);
-    connect(zamknij, &QToolButton::clicked, this, &SettingsPage::anuluj);
+    connect(zamknij, &QToolButton::clicked, this, guarded(this, &SettingsPage::anuluj));
     auto* pasekLayout = new QHBoxLayout(pasek);
     pasekLayout->setContentsMargins(0, 0, 0, 0);
     pasekLayout->setSpacing(0);
@@ -85,7 +86,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
             e->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QString::fromLatin1(kWzorKwoty)), e));
             connect(e, &QLineEdit::editingFinished, e,
-                    [e] { e->setText(KwotaEdycja(ParsujKwote(e->text()))); });
+                    guarded([e] { e->setText(KwotaEdycja(ParsujKwote(e->text()))); }));
             e->installEventFilter(this);
         } else {
             e->setMinimumWidth(waskie(p) ? 150 : 380);
@@ -111,7 +112,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     // Typing an account (or the NIP or REGON after it) names its bank while the bank is empty.
     for (const char* nazwa : {"ekonto", "enip", "eregon"})
         connect(m_pola.value(QString::fromLatin1(nazwa)), &QLineEdit::textEdited, this,
-                &SettingsPage::podpowiedzBanku);
+                guarded(this, &SettingsPage::podpowiedzBanku));
 
     auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), m_panel);
     ok->setObjectName(QStringLiteral("SBDZatw"));
@@ -119,8 +120,8 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("SBDAnuluj"));
     cancel->setFocusPolicy(Qt::NoFocus);
-    connect(ok, &QPushButton::clicked, this, &SettingsPage::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &SettingsPage::anuluj);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &SettingsPage::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &SettingsPage::anuluj));
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch();
     przyciski->addWidget(ok);
@@ -172,12 +173,7 @@ UstawieniaJednostki SettingsPage::zebrane() const {
 
 void SettingsPage::zatwierdz() {
     std::optional<BladUstawien> blad;
-    try {
-        blad = ZatwierdzUstawienia(m_ctx.db, zebrane());
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        return;
-    }
+    blad = ZatwierdzUstawienia(m_ctx.db, zebrane());
     if (blad) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blad->komunikat);
         if (QLineEdit* e = m_pola.value(blad->kontrolka)) e->setFocus();

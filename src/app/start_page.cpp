@@ -1,5 +1,6 @@
 #include "app/start_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/name_days.h"
 #include "app/navigator.h"
@@ -38,8 +39,8 @@ StartPage::StartPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("SBAnuluj"));
     cancel->setFocusPolicy(Qt::NoFocus);
-    connect(ok, &QPushButton::clicked, this, &StartPage::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &StartPage::anuluj);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &StartPage::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &StartPage::anuluj));
     grid->addWidget(product, 0, 0, 1, 3);
     grid->addWidget(subtitle, 1, 0, 1, 3);
     grid->addWidget(caption, 2, 0);
@@ -73,7 +74,9 @@ void StartPage::zatwierdz() {
     m_ctx.nav->pokazStrone(QStringLiteral("pusta"));
 }
 
-void StartPage::anuluj() { m_ctx.nav->zakonczProgram(); }
+void StartPage::anuluj() {
+    m_ctx.nav->zakonczProgram();
+}
 
 void StartPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -1,5 +1,9 @@
 #include "app/ui_helpers.h"
 
+#include "app/action_guard.h"
+#include "data/messages.h"
+
+#include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -9,13 +13,13 @@
 namespace vexa {
 
 void WielkieLitery(QLineEdit* edit) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper == text) return;
-        const int cursor = edit->cursorPosition();
-        edit->setText(upper.left(edit->maxLength()));
-        edit->setCursorPosition(qMin(cursor, int(edit->text().size())));
-    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, guarded([edit](const QString& text) {
+                         const QString upper = text.toUpper();
+                         if (upper == text) return;
+                         const int cursor = edit->cursorPosition();
+                         edit->setText(upper.left(edit->maxLength()));
+                         edit->setCursorPosition(qMin(cursor, int(edit->text().size())));
+                     }));
 }
 
 void CentrujPanel(QWidget* panel) {
@@ -37,7 +41,7 @@ QHBoxLayout* PrzyciskiDialogu(QDialog* dialog, const QString& zatwierdz, const Q
     auto* cancel = new QPushButton(anuluj, dialog);
     cancel->setObjectName(QStringLiteral("sbanuluj"));
     cancel->setAutoDefault(false);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, guarded(dialog, &QDialog::reject));
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(confirm);
@@ -52,6 +56,20 @@ QColor KolorBGR(int bgr) {
 
 QColor TloWiersza(int row) {
     return KolorBGR((row + 1) % 2 == 1 ? KOLOR_WIERSZ_NIEPARZYSTY : KOLOR_WIERSZ_PARZYSTY);
+}
+
+bool PolaLiczbowePoprawne(Messages& messages, const QList<PoleLiczbowe>& pola) {
+    for (const PoleLiczbowe& p : pola) {
+        if (p.box && !p.box->isChecked()) continue;
+        QString blad;
+        if (!WartoscPola(p.edit->text(), p.zakres, &blad)) {
+            messages.Komunikat(KOMUNIKAT_INFORMACJA, blad);
+            p.edit->setFocus();
+            p.edit->selectAll();
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vexa

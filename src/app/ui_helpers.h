@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QColor>
+#include "data/numbers.h"
 
+#include <QColor>
+#include <QList>
+
+class QCheckBox;
 class QDialog;
 class QHBoxLayout;
 class QLineEdit;
@@ -9,6 +13,8 @@ class QPushButton;
 class QWidget;
 
 namespace vexa {
+
+class Messages;
 
 // What the user types into the field is turned into upper case as it is typed.
 void WielkieLitery(QLineEdit* edit);
@@ -21,6 +27,18 @@ void CentrujPanel(QWidget* panel);
 // connects it, *ok receives it) and "sbanuluj" (rejects the dialog), aligned to the right.
 QHBoxLayout* PrzyciskiDialogu(QDialog* dialog, const QString& zatwierdz, const QString& anuluj,
                               QPushButton** ok);
+
+// A numeric field of a page or dialog and what it accepts; with a check box, only while the
+// box is ticked.
+struct PoleLiczbowe {
+    QLineEdit* edit = nullptr;
+    ZakresPola zakres;
+    QCheckBox* box = nullptr;
+};
+
+// Every field holds a value it accepts (WartoscPola); else the first that does not is
+// refused with its message and takes the focus, its text selected.
+bool PolaLiczbowePoprawne(Messages& messages, const QList<PoleLiczbowe>& pola);
 
 // Colour numbers of the program hold blue, green and red in their three low bytes, red lowest.
 QColor KolorBGR(int bgr);

@@ -226,6 +226,39 @@ double ParsujKwote(const QString& text, bool* ok) {
     return v;
 }
 
+std::optional<double> WartoscPola(const QString& text, const ZakresPola& zakres, QString* blad) {
+    auto refuse = [blad](const QString& why) -> std::optional<double> {
+        if (blad) *blad = why;
+        return std::nullopt;
+    };
+    bool ok = false;
+    const double v = ParsujKwote(text, &ok);
+    if (!ok || text.trimmed().isEmpty() || !std::isfinite(v))
+        return refuse(QString::fromUtf8(kNiepoprawnaLiczba));
+    // Decimal places as typed; trailing zeros ("12,50") take none.
+    const QString t = text.trimmed();
+    const qsizetype sep = std::max(t.indexOf(u','), t.indexOf(u'.'));
+    qsizetype places = 0;
+    if (sep >= 0) {
+        QString fraction = t.mid(sep + 1);
+        while (fraction.endsWith(u'0'))
+            fraction.chop(1);
+        places = fraction.size();
+    }
+    if (places > zakres.miejsca)
+        return refuse(zakres.miejsca == 0
+                          ? QStringLiteral("Wprowadzona wartość musi być liczbą całkowitą!")
+                          : QStringLiteral("Wprowadzona wartość może mieć najwyżej %1 "
+                                           "miejsc(a) po przecinku!")
+                                .arg(zakres.miejsca));
+    if (v < zakres.min || v > zakres.max)
+        return refuse(QStringLiteral("Wprowadzona wartość musi mieścić się w przedziale od %1 "
+                                     "do %2!")
+                          .arg(LiczbaOgolna(zakres.min), LiczbaOgolna(zakres.max)));
+    if (blad) blad->clear();
+    return v;
+}
+
 double zaokraglij(long double x) {
     // The shift and the division happen in extended precision; the grosz amount is then
     // stored as a double, and every later step works with that stored value.

@@ -7,6 +7,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 namespace vexa {
 
@@ -48,6 +49,22 @@ QString LiczbaOgolna(double value);
 // separator, blanks or non-breaking spaces between digit groups. An empty (or all-blank) text
 // is 0. *ok tells whether the text was a number; a text that is not gives 0.
 double ParsujKwote(const QString& text, bool* ok = nullptr);
+
+// The message for a numeric field whose text is not a number.
+inline constexpr const char* kNiepoprawnaLiczba = "Wprowadzona wartość nie jest poprawną liczbą!";
+
+// What a numeric field of a dialog accepts: a range and the decimal places it takes.
+struct ZakresPola {
+    double min = -1e15;
+    double max = 1e15;
+    int miejsca = 2;
+};
+
+// The value typed into a numeric field, read with ParsujKwote but strictly: an empty text
+// is no number either (it would silently become 0). A text that is not a number, one outside
+// the range or with more decimal places than the field takes gives std::nullopt and *blad
+// the Polish message why.
+std::optional<double> WartoscPola(const QString& text, const ZakresPola& zakres, QString* blad);
 
 // Money rounding to the grosz: rintl(x * 100 + 0.00001) / 100 computed in extended precision,
 // ties to even, returned as a double.

@@ -34,7 +34,6 @@ struct DaneDoNaliczen {
 // The refusal of an empty cash currency.
 inline constexpr const char* kBrakWalutyZaliczki = "Wprowadź skrót waluty dla wypłacanej zaliczki!";
 // The refusal of a rate, denomination or multiplier that is not a number.
-inline constexpr const char* kNiepoprawnaLiczba = "Wprowadzona wartość nie jest poprawną liczbą!";
 
 // Reads every key (a missing one reads as 0 or an empty text). A numeric value that is not a
 // whole number of hundredths throws VexaError.

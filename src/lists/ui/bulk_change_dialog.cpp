@@ -1,5 +1,6 @@
 #include "lists/ui/bulk_change_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -33,24 +34,24 @@ QLineEdit* edit(QWidget* parent, const char* name) {
     return e;
 }
 
-double value(const QLineEdit* e) {
-    bool ok = false;
-    const double v = ParsujKwote(e->text(), &ok);
-    return ok ? v : 0.0;
-}
+// The value of a field that accept() has checked.
+double value(const QLineEdit* e) { return ParsujKwote(e->text()); }
 
 // A negative amount is shown in red while it is typed.
 void redWhenNegative(QLineEdit* e) {
-    QObject::connect(e, &QLineEdit::textChanged, e, [e] {
-        e->setStyleSheet(value(e) < 0 ? QStringLiteral("color: red;") : QString());
-    });
+    QObject::connect(e, &QLineEdit::textChanged, e, guarded([e] {
+                         e->setStyleSheet(value(e) < 0 ? QStringLiteral("color: red;") : QString());
+                     }));
 }
+
+// Amounts in PLN: any sign, to the grosz.
+const ZakresPola kKwota{-1e12, 1e12, 2};
 
 void addButtons(QDialog* d, QBoxLayout* layout) {
     QPushButton* ok = nullptr;
     layout->addLayout(
         PrzyciskiDialogu(d, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANAULUJ"), &ok));
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+    QObject::connect(ok, &QPushButton::clicked, d, guarded(d, &QDialog::accept));
 }
 
 bool enterAccepts(QDialog* d, QKeyEvent* e) {
@@ -63,7 +64,8 @@ bool enterAccepts(QDialog* d, QKeyEvent* e) {
 
 } // namespace
 
-BulkChangeDialog::BulkChangeDialog(QWidget* parent) : QDialog(parent) {
+BulkChangeDialog::BulkChangeDialog(Messages& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages) {
     setObjectName(QStringLiteral("TFZmiana"));
     setWindowTitle(QStringLiteral("GRUPOWA ZMIANA"));
     setModal(true);
@@ -106,6 +108,12 @@ BulkChangeDialog::BulkChangeDialog(QWidget* parent) : QDialog(parent) {
     line(box(this, "cbzaliczka"), label("ZAKTUALIZUJ ZALICZKI NA POCZET NALEŻN. ZAGR."), nullptr);
     line(box(this, "cbmnoznik"), label("ZAKTUALIZUJ MNOŻNIK ZALEŻNY OD STE"), nullptr);
     line(box(this, "cbzeruj"), label("ZERUJ WSZYSTKIE SKŁADNIKI POZA ZW. NALEŻN. MON"), nullptr);
+    const ZakresPola procent{0, 30, 1};
+    const ZakresPola dni{0, 31, 0};
+    m_liczby = {{m_pkw, procent, m_boxes[0]},   {m_woj1, dni, m_boxes[1]},
+                {m_woj2, dni, m_boxes[2]},      {m_woj3, dni, m_boxes[3]},
+                {m_hig, kKwota, m_boxes[4]},    {m_wyr, kKwota, m_boxes[5]},
+                {m_innezw, kKwota, m_boxes[6]}, {m_innezm, kKwota, m_boxes[7]}};
     layout->addLayout(grid);
     addButtons(this, layout);
 }
@@ -138,11 +146,16 @@ ZmianaPozycji BulkChangeDialog::zmiana() const {
     return z;
 }
 
+void BulkChangeDialog::accept() {
+    if (PolaLiczbowePoprawne(m_messages, m_liczby)) QDialog::accept();
+}
+
 void BulkChangeDialog::keyPressEvent(QKeyEvent* event) {
     if (!enterAccepts(this, event)) QDialog::keyPressEvent(event);
 }
 
-ShortBulkChangeDialog::ShortBulkChangeDialog(QWidget* parent) : QDialog(parent) {
+ShortBulkChangeDialog::ShortBulkChangeDialog(Messages& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages) {
     setObjectName(QStringLiteral("TFZmiana2"));
     setWindowTitle(QStringLiteral("GRUPOWA ZMIANA"));
     setModal(true);
@@ -165,6 +178,7 @@ ShortBulkChangeDialog::ShortBulkChangeDialog(QWidget* parent) : QDialog(parent) 
     grid->addWidget(m_przelicz, 2, 1);
     grid->addWidget(m_uwagiBox, 3, 0);
     grid->addWidget(m_uwagi, 3, 1, 1, 2);
+    m_liczby = {{m_razem, kKwota, m_razemBox}, {m_przelicz, ZakresPola{0, 1e6, 6}, m_przeliczBox}};
     layout->addLayout(grid);
     addButtons(this, layout);
 }
@@ -182,6 +196,10 @@ ZmianaPozycjiSkroconej ShortBulkChangeDialog::zmiana() const {
     if (m_przeliczBox->isChecked()) z.przelicz = value(m_przelicz);
     if (m_uwagiBox->isChecked()) z.uwagi = m_uwagi->text();
     return z;
+}
+
+void ShortBulkChangeDialog::accept() {
+    if (PolaLiczbowePoprawne(m_messages, m_liczby)) QDialog::accept();
 }
 
 void ShortBulkChangeDialog::keyPressEvent(QKeyEvent* event) {

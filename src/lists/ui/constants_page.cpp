@@ -1,5 +1,6 @@
 #include "lists/ui/constants_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -134,7 +135,7 @@ ConstantsPage::ConstantsPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(QStringLiteral("Zamknij"));
     close->setFocusPolicy(Qt::NoFocus);
-    connect(close, &QToolButton::clicked, this, &ConstantsPage::anuluj);
+    connect(close, &QToolButton::clicked, this, guarded(this, &ConstantsPage::anuluj));
     tb->addWidget(close);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -164,8 +165,8 @@ ConstantsPage::ConstantsPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("sbskladnikianuluj"));
     cancel->setFocusPolicy(Qt::NoFocus);
-    connect(ok, &QPushButton::clicked, this, &ConstantsPage::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &ConstantsPage::anuluj);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &ConstantsPage::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &ConstantsPage::anuluj));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     grid->addLayout(buttons, 1, 0, 1, 3);
@@ -243,7 +244,7 @@ void ConstantsPage::buildCurrencies(QWidget* box) {
     for (int i = 0; i < 12; ++i) {
         QLineEdit* e = addEdit(box, QStringLiteral("n%1").arg(i + 1).toLatin1().constData());
         e->setFixedWidth(100);
-        connect(e, &QLineEdit::textChanged, this, [this, e] { colourDenomination(e); });
+        connect(e, &QLineEdit::textChanged, this, guarded([this, e] { colourDenomination(e); }));
         m_nominaly << e;
         n->addWidget(e, i / 2, i % 2);
     }
@@ -268,7 +269,7 @@ QWidget* ConstantsPage::buildGrades(QWidget* parent) {
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     connect(m_grid, &QTableView::doubleClicked, this,
-            [this](const QModelIndex& i) { edytujMnoznik(i.row()); });
+            guarded([this](const QModelIndex& i) { edytujMnoznik(i.row()); }));
     body->addWidget(m_grid, 1);
 
     m_pmnoznik = new QFrame(box);
@@ -282,7 +283,7 @@ QWidget* ConstantsPage::buildGrades(QWidget* parent) {
     auto* save = new QPushButton(QStringLiteral("ZAPISZ"), m_pmnoznik);
     save->setObjectName(QStringLiteral("SpeedButton13"));
     save->setFocusPolicy(Qt::NoFocus);
-    connect(save, &QPushButton::clicked, this, &ConstantsPage::zapiszMnoznik);
+    connect(save, &QPushButton::clicked, this, guarded(this, &ConstantsPage::zapiszMnoznik));
     row->addWidget(save);
     row->addStretch();
     m_pmnoznik->hide();
@@ -293,13 +294,8 @@ QWidget* ConstantsPage::buildGrades(QWidget* parent) {
 void ConstantsPage::otworz() {
     if (m_ctx.nav->locked()) return;
     DaneDoNaliczen d;
-    try {
-        d = WczytajDaneDoNaliczen(m_ctx.db);
-        m_model->ustaw(MnoznikiStopni(m_ctx.db));
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        return;
-    }
+    d = WczytajDaneDoNaliczen(m_ctx.db);
+    m_model->ustaw(MnoznikiStopni(m_ctx.db));
     m_ctx.nav->pokazStrone(QStringLiteral("skladniki"));
     m_ctx.nav->setLocked(true);
     CentrujPanel(m_panel);
@@ -364,15 +360,10 @@ void ConstantsPage::zatwierdz() {
         return;
     }
     if (!readNumbers(d)) return;
-    try {
-        QString blad;
-        if (!ZapiszDaneDoNaliczen(m_ctx.db, d, &blad)) {
-            m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blad);
-            m_waluta->setFocus();
-            return;
-        }
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
+    QString blad;
+    if (!ZapiszDaneDoNaliczen(m_ctx.db, d, &blad)) {
+        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blad);
+        m_waluta->setFocus();
         return;
     }
     m_walutarach->setText(d.walutarachunek);

@@ -1,5 +1,6 @@
 #include "lists/ui/date_filter_dialog.h"
 
+#include "app/action_guard.h"
 #include "data/messages.h"
 #include "lists/list_editing.h"
 
@@ -56,8 +57,8 @@ DateFilterDialog::DateFilterDialog(Messages& messages, QWidget* parent)
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), this);
     cancel->setObjectName(QStringLiteral("sbfiltrdataanuluj"));
-    connect(ok, &QPushButton::clicked, this, &DateFilterDialog::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &DateFilterDialog::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &QDialog::reject));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -170,8 +170,8 @@ void ListEditorPage::dopisz() {
 
 void ListEditorPage::zmienSkladniki() {
     if (!m_zmiana) {
-        m_zmiana = new BulkChangeDialog(this);
-        m_zmiana2 = new ShortBulkChangeDialog(this);
+        m_zmiana = new BulkChangeDialog(m_ctx.messages, this);
+        m_zmiana2 = new ShortBulkChangeDialog(m_ctx.messages, this);
     }
     ListRepository repo(m_ctx.db);
     bool changed = false;

@@ -1,5 +1,6 @@
 #include "lists/ui/list_editor_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/grid_font_spin.h"
 #include "app/navigator.h"
@@ -68,12 +69,13 @@ void ListEditorPage::buildGrid(QWidget* parent) {
     m_rbNis = new QRadioButton(QStringLiteral("NIS"), parent);
     m_rbNis->setObjectName(QStringLiteral("RBNIS"));
     m_rbNis->setFocusPolicy(Qt::NoFocus);
-    connect(m_rbNazwisko, &QRadioButton::clicked, this, &ListEditorPage::otworzpozycje);
-    connect(m_rbNis, &QRadioButton::clicked, this, &ListEditorPage::otworzpozycje);
+    connect(m_rbNazwisko, &QRadioButton::clicked, this,
+            guarded(this, &ListEditorPage::otworzpozycje));
+    connect(m_rbNis, &QRadioButton::clicked, this, guarded(this, &ListEditorPage::otworzpozycje));
     m_szukaj = new QLineEdit(parent);
     m_szukaj->setObjectName(QStringLiteral("epozycjaszukaj"));
     m_szukaj->setFixedWidth(180);
-    connect(m_szukaj, &QLineEdit::textEdited, this, &ListEditorPage::szukaj);
+    connect(m_szukaj, &QLineEdit::textEdited, this, guarded(this, &ListEditorPage::szukaj));
     m_ilosc = new QLabel(parent);
     m_ilosc->setObjectName(QStringLiteral("lpozycjailosc"));
     m_wyr = new QLabel(parent);
@@ -110,12 +112,12 @@ void ListEditorPage::buildGrid(QWidget* parent) {
     for (int i = 0; i < int(std::size(widths)); ++i)
         m_grid->setColumnWidth(i, widths[i]);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    connect(m_grid, &QTableView::clicked, this, &ListEditorPage::klikniecie);
-    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.column() != PositionGridModel::KOLUMNA_ZAZ &&
-            index.column() != PositionGridModel::KOLUMNA_K)
-            edytujPozycje();
-    });
+    connect(m_grid, &QTableView::clicked, this, guarded(this, &ListEditorPage::klikniecie));
+    connect(m_grid, &QTableView::doubleClicked, this, guarded([this](const QModelIndex& index) {
+                if (index.column() != PositionGridModel::KOLUMNA_ZAZ &&
+                    index.column() != PositionGridModel::KOLUMNA_K)
+                    edytujPozycje();
+            }));
     auto* spin = new GridFontSpin(m_grid, parent);
     spin->setObjectName(QStringLiteral("RxSpinButton3"));
     auto* row = new QHBoxLayout;
@@ -162,7 +164,7 @@ void ListEditorPage::buildButtons(QWidget* parent) {
     auto add = [&](const Przycisk& p) {
         auto* b = PrzyciskListy(QString::fromUtf8(p.caption), QString::fromLatin1(p.name), parent);
         if (p.tip) b->setToolTip(QString::fromUtf8(p.tip));
-        connect(b, &QPushButton::clicked, this, p.slot);
+        connect(b, &QPushButton::clicked, this, guarded(this, p.slot));
         g->addWidget(b);
     };
     for (const Przycisk& p : marks)

@@ -1,5 +1,6 @@
 #include "lists/ui/list_header_panel.h"
 
+#include "app/action_guard.h"
 #include "app/ui_helpers.h"
 #include "data/numbers.h"
 #include "data/validators.h"
@@ -34,11 +35,11 @@ ListHeaderPanel::ListHeaderPanel(QWidget* parent) : QFrame(parent) {
     m_status = new QComboBox(this);
     m_status->setObjectName(QStringLiteral("elistastatus"));
     m_status->addItems({QStringLiteral("LISTA OTWARTA"), QStringLiteral("LISTA ZAMKNIĘTA")});
-    connect(m_status, &QComboBox::activated, this, [this](int index) {
-        if (!m_lista) return;
-        m_lista->status = index == 1 ? QStringLiteral("Z") : QStringLiteral("O");
-        emit zmieniono();
-    });
+    connect(m_status, &QComboBox::activated, this, guarded([this](int index) {
+                if (!m_lista) return;
+                m_lista->status = index == 1 ? QStringLiteral("Z") : QStringLiteral("O");
+                emit zmieniono();
+            }));
     m_pola.insert(QStringLiteral("status"), m_status);
     m_pokaz << [this] { m_status->setCurrentIndex(m_lista->status == QLatin1String("Z")); };
 
@@ -46,12 +47,12 @@ ListHeaderPanel::ListHeaderPanel(QWidget* parent) : QFrame(parent) {
     m_data->setObjectName(QStringLiteral("eldatawykonania"));
     m_data->setInputMask(QStringLiteral("00/00/0000;_"));
     m_data->setFixedWidth(100);
-    connect(m_data, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (!m_lista) return;
-        // A date that is incomplete or impossible counts as no date.
-        m_lista->datawykonania = QDate::fromString(t, QStringLiteral("dd/MM/yyyy"));
-        emit zmieniono();
-    });
+    connect(m_data, &QLineEdit::textEdited, this, guarded([this](const QString& t) {
+                if (!m_lista) return;
+                // A date that is incomplete or impossible counts as no date.
+                m_lista->datawykonania = QDate::fromString(t, QStringLiteral("dd/MM/yyyy"));
+                emit zmieniono();
+            }));
     m_pola.insert(QStringLiteral("datawykonania"), m_data);
     m_pokaz << [this] {
         m_data->setText(m_lista->datawykonania.isValid() ? DataKrotka(m_lista->datawykonania)
@@ -152,11 +153,11 @@ QLineEdit* ListHeaderPanel::tekst(const char* field, QString Lista::*member, int
         WielkieLitery(e);
     }
     // Typed text goes into the row (read from the edit, which may have upper-cased it).
-    connect(e, &QLineEdit::textEdited, this, [this, e, member] {
-        if (!m_lista) return;
-        m_lista->*member = e->text();
-        emit zmieniono();
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, e, member] {
+                if (!m_lista) return;
+                m_lista->*member = e->text();
+                emit zmieniono();
+            }));
     m_pola.insert(name, e);
     m_pokaz << [this, e, member] { e->setText(m_lista->*member); };
     return e;
@@ -172,11 +173,11 @@ QLineEdit* ListHeaderPanel::liczba(const char* field, double Lista::*member,
     e->setFixedWidth(110);
     static const QRegularExpression number(QStringLiteral("-?[0-9 ]{0,12}([.,][0-9]{0,6})?"));
     e->setValidator(new QRegularExpressionValidator(number, e));
-    connect(e, &QLineEdit::textEdited, this, [this, member](const QString& t) {
-        if (!m_lista) return;
-        m_lista->*member = ParsujKwote(t); // a text that is not a number counts as 0
-        emit zmieniono();
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, member](const QString& t) {
+                if (!m_lista) return;
+                m_lista->*member = ParsujKwote(t); // a text that is not a number counts as 0
+                emit zmieniono();
+            }));
     m_pola.insert(name, e);
     m_pokaz <<
         [this, e, member, format] { e->setText(formatujLiczbe(m_lista->*member, format, u',')); };

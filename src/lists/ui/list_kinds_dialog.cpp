@@ -1,5 +1,6 @@
 #include "lists/ui/list_kinds_dialog.h"
 
+#include "app/action_guard.h"
 #include "lists/list_kinds.h"
 
 #include <QGridLayout>
@@ -34,7 +35,7 @@ ListKindsDialog::ListKindsDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(grid);
     auto* close = new QPushButton(QStringLiteral("ZAMKNIJ"), this);
     close->setObjectName(QStringLiteral("sbzamknij"));
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(close, &QPushButton::clicked, this, guarded(this, &QDialog::close));
     layout->addWidget(close, 0, Qt::AlignRight);
 }
 

@@ -1,5 +1,6 @@
 #include "lists/ui/list_pages.h"
 
+#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_register_page.h"
@@ -15,10 +16,10 @@ void ZainstalujStronyList(MainWindow& window, AppContext& ctx) {
     auto* shortEditor = new ShortPositionEditorPage(ctx, editor);
     editor->ustawEdytoryPozycji(full, shortEditor);
     reg->ustawEdytor(editor);
-    QObject::connect(editor, &ListEditorPage::zamknieta, reg, [reg](int id) {
-        reg->odswiezlisty();
-        reg->wybierzListe(id);
-    });
+    QObject::connect(editor, &ListEditorPage::zamknieta, reg, guarded([reg](int id) {
+                         reg->odswiezlisty();
+                         reg->wybierzListe(id);
+                     }));
     window.ustawStrone(QStringLiteral("listy"), reg);
     window.ustawStrone(QStringLiteral("edlista"), editor);
     window.ustawStrone(QStringLiteral("edpozycja"), full);

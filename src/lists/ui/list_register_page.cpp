@@ -1,5 +1,6 @@
 #include "lists/ui/list_register_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/grid_font_spin.h"
 #include "app/navigator.h"
@@ -81,7 +82,7 @@ ListRegisterPage::ListRegisterPage(AppContext& ctx, QWidget* parent) : QWidget(p
     close->setToolTip(QStringLiteral("Zamknij"));
     close->setFocusPolicy(Qt::NoFocus);
     connect(close, &QToolButton::clicked, this,
-            [this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); });
+            guarded([this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); }));
     tb->addWidget(close);
 
     auto* filters = new QFrame(this);
@@ -98,11 +99,11 @@ ListRegisterPage::ListRegisterPage(AppContext& ctx, QWidget* parent) : QWidget(p
         m_grid->setColumnWidth(i, widths[i]);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &ListRegisterPage::sortuj);
-    connect(m_grid, &QTableView::clicked, this, &ListRegisterPage::klikniecie);
-    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.column() != 0) edytuj();
-    });
+            guarded(this, &ListRegisterPage::sortuj));
+    connect(m_grid, &QTableView::clicked, this, guarded(this, &ListRegisterPage::klikniecie));
+    connect(m_grid, &QTableView::doubleClicked, this, guarded([this](const QModelIndex& index) {
+                if (index.column() != 0) edytuj();
+            }));
     auto* spin = new GridFontSpin(m_grid, this);
     spin->setObjectName(QStringLiteral("RxSpinButton2"));
     auto* gridRow = new QHBoxLayout;
@@ -138,13 +139,14 @@ void ListRegisterPage::buildFilters(QWidget* parent) {
     m_miesiac->setObjectName(QStringLiteral("elistymiesiac"));
     for (const char* m : kMiesiace)
         m_miesiac->addItem(QString::fromUtf8(m));
-    connect(m_miesiac, &QComboBox::currentIndexChanged, this, &ListRegisterPage::odswiezlisty);
+    connect(m_miesiac, &QComboBox::currentIndexChanged, this,
+            guarded(this, &ListRegisterPage::odswiezlisty));
     QToolButton* rokButton = nullptr;
     QToolButton* pkwButton = nullptr;
     m_rok = wybor("celistyrok", parent, &rokButton);
     m_pkw = wybor("celistypkw", parent, &pkwButton);
-    connect(rokButton, &QToolButton::clicked, this, &ListRegisterPage::wybierzRok);
-    connect(pkwButton, &QToolButton::clicked, this, &ListRegisterPage::wybierzPkw);
+    connect(rokButton, &QToolButton::clicked, this, guarded(this, &ListRegisterPage::wybierzRok));
+    connect(pkwButton, &QToolButton::clicked, this, guarded(this, &ListRegisterPage::wybierzPkw));
     m_mpkw = new QPlainTextEdit(parent);
     m_mpkw->setObjectName(QStringLiteral("mpkw"));
     m_mpkw->hide();
@@ -156,14 +158,14 @@ void ListRegisterPage::buildFilters(QWidget* parent) {
     m_zolnierze = pole(QStringLiteral("ŻOŁNIERZE"), "fzolnierzy", parent);
     m_cywile = pole(QStringLiteral("PRACOWNICY CYWILNI"), "fcywili", parent);
     for (QCheckBox* c : {m_otwarte, m_zamkniete, m_pelne, m_dodatkowe, m_zolnierze, m_cywile})
-        connect(c, &QCheckBox::toggled, this, &ListRegisterPage::odswiezlisty);
+        connect(c, &QCheckBox::toggled, this, guarded(this, &ListRegisterPage::odswiezlisty));
 
     m_szukaj = new QLineEdit(parent);
     m_szukaj->setObjectName(QStringLiteral("elistyszukaj"));
     m_szukaj->setFixedWidth(180);
-    connect(m_szukaj, &QLineEdit::textEdited, this, &ListRegisterPage::szukaj);
+    connect(m_szukaj, &QLineEdit::textEdited, this, guarded(this, &ListRegisterPage::szukaj));
     m_filtr = PrzyciskListy(QStringLiteral("USTAW FILTR"), QStringLiteral("sblistyfiltr"), parent);
-    connect(m_filtr, &QPushButton::clicked, this, &ListRegisterPage::przelaczFiltr);
+    connect(m_filtr, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::przelaczFiltr));
 
     g->addWidget(podpis(QStringLiteral("MIESIĄC:"), parent), 0, 0);
     g->addWidget(m_miesiac, 0, 1);
@@ -199,13 +201,13 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
     m_nowa = PrzyciskListy(QStringLiteral("NOWA"), QStringLiteral("sblistydopisz"), parent);
     m_nowa->setEnabled(false);
     m_nowa->setToolTip(QStringLiteral("Nowa lista należności"));
-    connect(m_nowa, &QPushButton::clicked, this, [this] {
-        if (m_nowaLista) m_nowaLista();
-    });
+    connect(m_nowa, &QPushButton::clicked, this, guarded([this] {
+                if (m_nowaLista) m_nowaLista();
+            }));
     auto* edit = PrzyciskListy(QStringLiteral("EDYTUJ"), QStringLiteral("sblistyedytuj"), parent);
-    connect(edit, &QPushButton::clicked, this, &ListRegisterPage::edytuj);
+    connect(edit, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::edytuj));
     auto* del = PrzyciskListy(QStringLiteral("USUŃ"), QStringLiteral("sblistyusun"), parent);
-    connect(del, &QPushButton::clicked, this, &ListRegisterPage::usun);
+    connect(del, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::usun));
     row->addWidget(m_nowa);
     row->addWidget(edit);
     row->addWidget(del);
@@ -361,13 +363,9 @@ void ListRegisterPage::klikniecie(const QModelIndex& index) {
     if (index.column() != 0) return;
     const Lista* l = m_model->lista(index.row());
     if (!l) return;
-    try {
-        PrzelaczZaznaczenieListy(m_ctx.db, l->id);
-        ListRepository repo(m_ctx.db);
-        m_model->odswiezWiersz(repo.lista(l->id));
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-    }
+    PrzelaczZaznaczenieListy(m_ctx.db, l->id);
+    ListRepository repo(m_ctx.db);
+    m_model->odswiezWiersz(repo.lista(l->id));
 }
 
 void ListRegisterPage::edytuj() {

@@ -1,5 +1,6 @@
 #include "lists/ui/new_list_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/ui_helpers.h"
 #include "data/clock.h"
@@ -31,8 +32,8 @@ namespace {
 const QString kNieWybrana = QStringLiteral("(NIE WYBRANA)");
 
 const QStringList& months() {
-    static const QStringList m{"STYCZEŃ",  "LUTY",     "MARZEC",   "KWIECIEŃ",
-                               "MAJ",      "CZERWIEC", "LIPIEC",   "SIERPIEŃ",
+    static const QStringList m{"STYCZEŃ",  "LUTY",        "MARZEC",   "KWIECIEŃ",
+                               "MAJ",      "CZERWIEC",    "LIPIEC",   "SIERPIEŃ",
                                "WRZESIEŃ", "PAŹDZIERNIK", "LISTOPAD", "GRUDZIEŃ"};
     return m;
 }
@@ -42,11 +43,8 @@ template <class W> W* named(W* w, const char* name) {
     return w;
 }
 
-double amount(const QLineEdit* e) {
-    bool ok = false;
-    const double v = ParsujKwote(e->text(), &ok);
-    return ok ? v : 0.0;
-}
+// The value of a field that tworz() has checked.
+double amount(const QLineEdit* e) { return ParsujKwote(e->text()); }
 
 } // namespace
 
@@ -54,9 +52,10 @@ NewListDialog::NewListDialog(AppContext& ctx, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Tflista"));
     setWindowTitle(QStringLiteral("NOWA LISTA NALEŻNOŚCI"));
     setModal(true);
-    m_cbPododdzial = named(new QCheckBox(
-        QStringLiteral("Generuj listę należności tylko dla wybranego pododdziału"), this),
-        "cbpododdzial");
+    m_cbPododdzial =
+        named(new QCheckBox(
+                  QStringLiteral("Generuj listę należności tylko dla wybranego pododdziału"), this),
+              "cbpododdzial");
     m_pododdzial = named(new QComboBox(this), "epododdzial");
     m_z = named(new QRadioButton(QStringLiteral("Lista żołnierzy"), this), "ez");
     m_p = named(new QRadioButton(QStringLiteral("Lista pracowników wojska"), this), "ep");
@@ -87,9 +86,9 @@ NewListDialog::NewListDialog(AppContext& ctx, QWidget* parent) : QDialog(parent)
     m_naliczona = named(new QComboBox(this), "enaliczona");
     m_nr = named(new QLineEdit(this), "enrlisty");
     WielkieLitery(m_nr);
-    m_zaliczki = named(new QCheckBox(QStringLiteral("Potrącić zaliczkowo wypłacone należności"),
-                                     this),
-                       "cbzaliczki");
+    m_zaliczki =
+        named(new QCheckBox(QStringLiteral("Potrącić zaliczkowo wypłacone należności"), this),
+              "cbzaliczki");
     m_podatek = named(new QCheckBox(QStringLiteral("Naliczyć podatek"), this), "cbczy_podatek");
     m_pPodatek = named(new QWidget(this), "ppodatek");
     m_podatekKurs = named(new QLineEdit(m_pPodatek), "epodatek_kurs");
@@ -99,30 +98,33 @@ NewListDialog::NewListDialog(AppContext& ctx, QWidget* parent) : QDialog(parent)
                       "cbczy_dod_wojenny");
     uklad();
 
-    connect(m_cbPododdzial, &QCheckBox::toggled, this, [this](bool on) {
-        m_pododdzial->setEnabled(on);
-        if (on)
-            m_pododdzial->setFocus();
-        else
-            m_pododdzial->setCurrentIndex(-1);
-        odswiezListyMiesiaca();
-    });
-    auto taxPanel = [this] { m_pPodatek->setVisible(m_podatek->isChecked() && !m_dod->isChecked()); };
-    connect(m_dod, &QCheckBox::toggled, this, [this, taxPanel](bool on) {
-        m_rodzaj->setVisible(on);
-        m_lRodzaj->setVisible(on);
-        taxPanel();
-    });
-    connect(m_podatek, &QCheckBox::toggled, this, taxPanel);
-    connect(m_specjal, &QCheckBox::toggled, this, [this](bool on) {
-        if (on)
-            m_dod->setChecked(true);
-    });
-    connect(m_kursWaluty, &QLineEdit::textChanged, m_podatekKurs, &QLineEdit::setText);
+    connect(m_cbPododdzial, &QCheckBox::toggled, this, guarded([this](bool on) {
+                m_pododdzial->setEnabled(on);
+                if (on)
+                    m_pododdzial->setFocus();
+                else
+                    m_pododdzial->setCurrentIndex(-1);
+                odswiezListyMiesiaca();
+            }));
+    auto taxPanel = [this] {
+        m_pPodatek->setVisible(m_podatek->isChecked() && !m_dod->isChecked());
+    };
+    connect(m_dod, &QCheckBox::toggled, this, guarded([this, taxPanel](bool on) {
+                m_rodzaj->setVisible(on);
+                m_lRodzaj->setVisible(on);
+                taxPanel();
+            }));
+    connect(m_podatek, &QCheckBox::toggled, this, guarded(taxPanel));
+    connect(m_specjal, &QCheckBox::toggled, this, guarded([this](bool on) {
+                if (on) m_dod->setChecked(true);
+            }));
+    connect(m_kursWaluty, &QLineEdit::textChanged, m_podatekKurs,
+            guarded(m_podatekKurs, &QLineEdit::setText));
     for (QComboBox* c : {m_miesiac, m_pododdzial})
-        connect(c, &QComboBox::currentIndexChanged, this, [this] { odswiezListyMiesiaca(); });
-    connect(m_rok, &QSpinBox::valueChanged, this, [this] { odswiezListyMiesiaca(); });
-    connect(m_z, &QRadioButton::toggled, this, [this] { odswiezListyMiesiaca(); });
+        connect(c, &QComboBox::currentIndexChanged, this,
+                guarded([this] { odswiezListyMiesiaca(); }));
+    connect(m_rok, &QSpinBox::valueChanged, this, guarded([this] { odswiezListyMiesiaca(); }));
+    connect(m_z, &QRadioButton::toggled, this, guarded([this] { odswiezListyMiesiaca(); }));
 }
 
 void NewListDialog::uklad() {
@@ -180,8 +182,8 @@ void NewListDialog::uklad() {
     auto* cancel = named(new QPushButton(QStringLiteral("ANULUJ"), this), "sbanuluj");
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &NewListDialog::tworz);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &NewListDialog::tworz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &QDialog::reject));
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -229,12 +231,13 @@ void NewListDialog::przygotuj() {
 void NewListDialog::odswiezListyMiesiaca() {
     const QString m = MiesiacRok(m_miesiac->currentIndex() + 1, m_rok->value());
     const QString sub = m_pododdzial->currentData().toString();
-    const QStringList numbers =
+    const QList<ListaDoWyboru> lists =
         ListyMiesiaca(m_ctx.db, m, m_cbPododdzial->isChecked() ? &sub : nullptr);
     for (QComboBox* c : {m_wyplacona, m_naliczona}) {
         c->clear();
-        c->addItem(kNieWybrana);
-        c->addItems(numbers);
+        c->addItem(kNieWybrana, 0);
+        for (const ListaDoWyboru& l : lists)
+            c->addItem(l.nr, l.id);
         c->setCurrentIndex(0);
     }
 }
@@ -253,16 +256,18 @@ NowaLista NewListDialog::nowaLista() const {
     n.rodzaj = m_rodzaj->currentData().toString();
     n.specjalna = m_specjal->isChecked();
     auto chosen = [](const QComboBox* c) {
-        return c->currentIndex() > 0 ? c->currentText() : QString();
+        return c->currentIndex() > 0 ? c->currentData().toInt() : 0;
     };
-    n.nrWyplaconej = chosen(m_wyplacona);
-    n.nrNaliczonej = chosen(m_naliczona);
+    n.idWyplaconej = chosen(m_wyplacona);
+    n.idNaliczonej = chosen(m_naliczona);
     n.nr = m_nr->text();
     n.kurszaliczki = amount(m_kursWaluty);
     n.kursrach = amount(m_kursRach);
     n.tabelazaliczki = m_tabela->text();
     n.potracZaliczki = m_zaliczki->isChecked();
-    n.podatek = m_podatek->isChecked() && !m_dod->isChecked();
+    // A short list is taxed too when the box is ticked; its tax rate is the cash rate, which
+    // the hidden tax panel follows.
+    n.podatek = m_podatek->isChecked();
     n.podatekKurs = amount(m_podatekKurs);
     n.podatekDieta = amount(m_podatekDieta);
     n.podatekTabela = m_podatekTabela->text();
@@ -271,10 +276,14 @@ NowaLista NewListDialog::nowaLista() const {
 }
 
 void NewListDialog::tworz() {
+    const ZakresPola kurs{0, 1e6, 6};
+    QList<PoleLiczbowe> liczby{{m_kursWaluty, kurs}, {m_kursRach, kurs}};
+    if (m_podatek->isChecked())
+        liczby << PoleLiczbowe{m_podatekKurs, kurs} << PoleLiczbowe{m_podatekDieta, {0, 1e9, 2}};
+    if (!PolaLiczbowePoprawne(m_ctx.messages, liczby)) return;
     if (const auto e = SprawdzNowaListe(nowaLista())) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e->komunikat);
-        if (auto* w = findChild<QWidget*>(e->pole))
-            w->setFocus();
+        if (auto* w = findChild<QWidget*>(e->pole)) w->setFocus();
         return;
     }
     m_nr->setText(NazwaPliku(m_nr->text()));
@@ -283,7 +292,7 @@ void NewListDialog::tworz() {
 
 void NewListDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        tworz();
+        ActionGuard::run([this] { tworz(); });
         return;
     }
     QDialog::keyPressEvent(event); // Esc cancels

@@ -38,13 +38,8 @@ bool PositionEditorBase::licz(const std::function<void()>& calculation) {
 }
 
 void PositionEditorBase::otworz(int idpozycji) {
-    try {
-        m_p = ListRepository(m_ctx.db).pozycja(idpozycji);
-        m_dane = BiezaceDaneNaliczenia(m_ctx.db);
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        return;
-    }
+    m_p = ListRepository(m_ctx.db).pozycja(idpozycji);
+    m_dane = BiezaceDaneNaliczenia(m_ctx.db);
     m_ctx.nav->setLocked(true);
     przygotuj(m_editor->lista());
     m_ctx.nav->pokazStrone(m_page);

@@ -1,5 +1,6 @@
 #include "lists/ui/position_editor_page.h"
 
+#include "app/action_guard.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 #include "lists/ui/list_editor_page.h"
@@ -77,10 +78,10 @@ PositionEditorPage::PositionEditorPage(AppContext& ctx, ListEditorPage* editor, 
         PrzyciskListy(QStringLiteral("ZATWIERDŹ"), QStringLiteral("sbpozycjazatwierdz"), m_panel);
     auto* cancel =
         PrzyciskListy(QStringLiteral("ANULUJ"), QStringLiteral("sbpozycjaanuluj"), m_panel);
-    connect(prev, &QPushButton::clicked, this, &PositionEditorBase::poprzednia);
-    connect(next, &QPushButton::clicked, this, &PositionEditorBase::nastepna);
-    connect(ok, &QPushButton::clicked, this, &PositionEditorBase::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &PositionEditorBase::anuluj);
+    connect(prev, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::poprzednia));
+    connect(next, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::nastepna));
+    connect(ok, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::anuluj));
     buttons->addWidget(prev);
     buttons->addWidget(next);
     buttons->addStretch();
@@ -88,10 +89,11 @@ PositionEditorPage::PositionEditorPage(AppContext& ctx, ListEditorPage* editor, 
     buttons->addWidget(cancel);
     v->addLayout(buttons);
 
-    connect(m_pola, &PolaPozycji::wpisano, this, &PositionEditorPage::pokazDniWMiesiacu);
-    connect(m_pola, &PolaPozycji::opuszczono, this, [this] {
-        if (aktywna()) przelicz();
-    });
+    connect(m_pola, &PolaPozycji::wpisano, this,
+            guarded(this, &PositionEditorPage::pokazDniWMiesiacu));
+    connect(m_pola, &PolaPozycji::opuszczono, this, guarded([this] {
+                if (aktywna()) przelicz();
+            }));
 }
 
 QFrame* PositionEditorPage::buildDays() {
@@ -127,10 +129,10 @@ QFrame* PositionEditorPage::buildDays() {
     m_kddw = new QComboBox(f);
     m_kddw->setObjectName(QStringLiteral("EKDDW"));
     m_kddw->addItems({QStringLiteral("TAK"), QStringLiteral("NIE")});
-    connect(m_kddw, &QComboBox::activated, this, [this](int i) {
-        m_p.kddw = i == 0 ? QStringLiteral("T") : QStringLiteral("N");
-        if (aktywna()) przelicz();
-    });
+    connect(m_kddw, &QComboBox::activated, this, guarded([this](int i) {
+                m_p.kddw = i == 0 ? QStringLiteral("T") : QStringLiteral("N");
+                if (aktywna()) przelicz();
+            }));
     g->addWidget(podpis(QStringLiteral("KONTROLA ILOŚCI DNI\nDODATKU WOJENNEGO:"), f), row, 0);
     g->addWidget(m_kddw, row++, 1);
     return f;
@@ -154,10 +156,10 @@ QFrame* PositionEditorPage::buildAmounts() {
     m_lekarz = new QComboBox(f);
     m_lekarz->setObjectName(QStringLiteral("ezwnaleznlekarzproc_1"));
     m_lekarz->addItems({QStringLiteral("BRAK"), QStringLiteral("150"), QStringLiteral("250")});
-    connect(m_lekarz, &QComboBox::activated, this, [this](int i) {
-        m_p.zwnaleznlekarzproc = i == 1 ? 150 : i == 2 ? 250 : 0;
-        if (aktywna()) przelicz();
-    });
+    connect(m_lekarz, &QComboBox::activated, this, guarded([this](int i) {
+                m_p.zwnaleznlekarzproc = i == 1 ? 150 : i == 2 ? 250 : 0;
+                if (aktywna()) przelicz();
+            }));
     line(QStringLiteral("ZW. NALEŻN. LEKARZA [%]:"), m_lekarz,
          m_pola->wynik("lzwnaleznlekarz", &Pozycja::zwnaleznlekarz));
     line(QStringLiteral("ZW. NALEŻN. D-CA PKW [%]:"),
@@ -258,7 +260,8 @@ QFrame* PositionEditorPage::buildPayout() {
     m_niepobrane = new QCheckBox(QStringLiteral("NALEŻNOŚĆ NIEPOBRANA W KASIE"), f);
     m_niepobrane->setObjectName(QStringLiteral("cbniepobrane"));
     m_niepobrane->setFocusPolicy(Qt::NoFocus);
-    connect(m_niepobrane, &QCheckBox::clicked, this, &PositionEditorPage::wybierzNiepobrane);
+    connect(m_niepobrane, &QCheckBox::clicked, this,
+            guarded(this, &PositionEditorPage::wybierzNiepobrane));
     g->addWidget(m_niepobrane, row++, 1, 1, 3);
 
     m_wrachunek = m_pola->znak("wrachunek");

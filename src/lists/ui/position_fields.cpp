@@ -1,5 +1,6 @@
 #include "lists/ui/position_fields.h"
 
+#include "app/action_guard.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 
@@ -35,17 +36,17 @@ QLineEdit* PolaPozycji::edit(const QString& name, bool right) {
     e->setObjectName(name);
     e->setAlignment(right ? Qt::AlignRight : Qt::AlignLeft);
     e->setFixedWidth(right ? 110 : 60);
-    connect(e, &QLineEdit::editingFinished, this, [this, e] { emit opuszczono(e); });
+    connect(e, &QLineEdit::editingFinished, this, guarded([this, e] { emit opuszczono(e); }));
     return e;
 }
 
 QLineEdit* PolaPozycji::dni(const QString& name, std::optional<int> Pozycja::*member) {
     QLineEdit* e = edit(name, false);
     e->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]{0,3}"), e));
-    connect(e, &QLineEdit::textEdited, this, [this, e, member](const QString& t) {
-        m_p->*member = dzien(t);
-        emit wpisano(e);
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, e, member](const QString& t) {
+                m_p->*member = dzien(t);
+                emit wpisano(e);
+            }));
     m_pola.append({e,
                    [this, member] {
                        const auto& v = m_p->*member;
@@ -59,10 +60,10 @@ QLineEdit* PolaPozycji::dni(const QString& name, std::optional<int> Pozycja::*me
 QLineEdit* PolaPozycji::dni(const QString& name, int Pozycja::*member) {
     QLineEdit* e = edit(name, false);
     e->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]{0,3}"), e));
-    connect(e, &QLineEdit::textEdited, this, [this, e, member](const QString& t) {
-        m_p->*member = dzien(t).value_or(0);
-        emit wpisano(e);
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, e, member](const QString& t) {
+                m_p->*member = dzien(t).value_or(0);
+                emit wpisano(e);
+            }));
     m_pola.append(
         {e, [this, member] { return QString::number(m_p->*member); },
          [this, member](const QString& t) { return dzien(t).value_or(0) == m_p->*member; },
@@ -75,10 +76,10 @@ QLineEdit* PolaPozycji::kwota(const QString& name, double Pozycja::*member,
     QLineEdit* e = edit(name, true);
     static const QRegularExpression number(QStringLiteral("-?[0-9 ]{0,12}([.,][0-9]{0,2})?"));
     e->setValidator(new QRegularExpressionValidator(number, e));
-    connect(e, &QLineEdit::textEdited, this, [this, e, member](const QString& t) {
-        m_p->*member = ParsujKwote(t); // a text that is not a number counts as 0
-        emit wpisano(e);
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, e, member](const QString& t) {
+                m_p->*member = ParsujKwote(t); // a text that is not a number counts as 0
+                emit wpisano(e);
+            }));
     m_pola.append({e, [this, member, format] { return formatujLiczbe(m_p->*member, format, u','); },
                    [this, member](const QString& t) { return ParsujKwote(t) == m_p->*member; },
                    [this, member] { return m_p->*member == 0; }});
@@ -89,10 +90,10 @@ QLineEdit* PolaPozycji::tekst(const QString& name, QString Pozycja::*member) {
     QLineEdit* e = edit(name, false);
     e->setFixedWidth(QWIDGETSIZE_MAX);
     e->setMinimumWidth(200);
-    connect(e, &QLineEdit::textEdited, this, [this, e, member](const QString& t) {
-        m_p->*member = t;
-        emit wpisano(e);
-    });
+    connect(e, &QLineEdit::textEdited, this, guarded([this, e, member](const QString& t) {
+                m_p->*member = t;
+                emit wpisano(e);
+            }));
     m_pola.append({e, [this, member] { return m_p->*member; },
                    [this, member](const QString& t) { return t == m_p->*member; },
                    [] { return false; }});

@@ -1,5 +1,6 @@
 #include "lists/ui/register_dialogs.h"
 
+#include "app/action_guard.h"
 #include "lists/list_register.h"
 
 #include <QGridLayout>
@@ -46,12 +47,12 @@ YearDialog::YearDialog(QWidget* parent) : QDialog(parent) {
     m_od = rok(QStringLiteral("eod"), this);
     m_do = rok(QStringLiteral("edo"), this);
     for (QRadioButton* r : {m_wszystkie, m_rok, m_zakres})
-        connect(r, &QRadioButton::clicked, this, &YearDialog::wybor);
+        connect(r, &QRadioButton::clicked, this, guarded(this, &YearDialog::wybor));
     auto* ok = przycisk(QStringLiteral("Zatwierdź"), QStringLiteral("sbrokzatwierdz"), this);
     ok->setDefault(true);
     auto* cancel = przycisk(QStringLiteral("Anuluj"), QStringLiteral("sbrokanuluj"), this);
-    connect(ok, &QPushButton::clicked, this, &YearDialog::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &YearDialog::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &QDialog::reject));
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_wszystkie, 0, 0);
@@ -112,8 +113,8 @@ ContingentDialog::ContingentDialog(QWidget* parent) : QDialog(parent) {
     auto* ok = przycisk(QStringLiteral("Zatwierdź"), QStringLiteral("sbpkwzatwierdz"), this);
     ok->setDefault(true);
     auto* cancel = przycisk(QStringLiteral("Anuluj"), QStringLiteral("sbpkwanuluj"), this);
-    connect(ok, &QPushButton::clicked, this, &ContingentDialog::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &ContingentDialog::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &QDialog::reject));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -1,5 +1,6 @@
 #include "lists/ui/short_position_editor_page.h"
 
+#include "app/action_guard.h"
 #include "data/numbers.h"
 #include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_grid.h"
@@ -141,10 +142,10 @@ ShortPositionEditorPage::ShortPositionEditorPage(AppContext& ctx, ListEditorPage
         PrzyciskListy(QStringLiteral("ZATWIERDŹ"), QStringLiteral("sbpozycjazatwierdz2"), m_panel);
     auto* cancel =
         PrzyciskListy(QStringLiteral("ANULUJ"), QStringLiteral("sbpozycjaanuluj"), m_panel);
-    connect(prev, &QPushButton::clicked, this, &PositionEditorBase::poprzednia);
-    connect(next, &QPushButton::clicked, this, &PositionEditorBase::nastepna);
-    connect(ok, &QPushButton::clicked, this, &PositionEditorBase::zatwierdz);
-    connect(cancel, &QPushButton::clicked, this, &PositionEditorBase::anuluj);
+    connect(prev, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::poprzednia));
+    connect(next, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::nastepna));
+    connect(ok, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::zatwierdz));
+    connect(cancel, &QPushButton::clicked, this, guarded(this, &PositionEditorBase::anuluj));
     buttons->addWidget(prev);
     buttons->addWidget(next);
     buttons->addStretch();
@@ -152,9 +153,9 @@ ShortPositionEditorPage::ShortPositionEditorPage(AppContext& ctx, ListEditorPage
     buttons->addWidget(cancel);
     v->addLayout(buttons);
 
-    connect(m_pola, &PolaPozycji::wpisano, this, [this] {
-        if (aktywna()) przelicz();
-    });
+    connect(m_pola, &PolaPozycji::wpisano, this, guarded([this] {
+                if (aktywna()) przelicz();
+            }));
 }
 
 QWidget* ShortPositionEditorPage::pierwszePole() const {

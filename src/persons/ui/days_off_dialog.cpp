@@ -1,5 +1,6 @@
 #include "persons/ui/days_off_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/ui_helpers.h"
 #include "data/messages.h"
 
@@ -64,7 +65,7 @@ DaysOffDialog::DaysOffDialog(Messages& messages, QWidget* parent)
     QPushButton* ok = nullptr;
     auto* przyciski =
         PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANULUJ"), &ok);
-    connect(ok, &QPushButton::clicked, this, &DaysOffDialog::zatwierdz);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &DaysOffDialog::zatwierdz));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);

@@ -1,7 +1,8 @@
 #include "persons/ui/days_off_panel.h"
 
-#include "app/ui_helpers.h"
+#include "app/action_guard.h"
 #include "app/app_context.h"
+#include "app/ui_helpers.h"
 #include "data/clock.h"
 #include "data/error.h"
 #include "data/messages.h"
@@ -87,7 +88,7 @@ DaysOffPanel::DaysOffPanel(AppContext& ctx, QWidget* parent) : QFrame(parent), m
     m_siatka->setColumnWidth(0, 82);
     m_siatka->setColumnWidth(1, 82);
     m_siatka->setColumnWidth(2, 40);
-    connect(m_siatka, &QTableView::doubleClicked, this, &DaysOffPanel::zmien);
+    connect(m_siatka, &QTableView::doubleClicked, this, guarded(this, &DaysOffPanel::zmien));
 
     auto* dopiszB = new QPushButton(QStringLiteral("DOPISZ"), this);
     dopiszB->setObjectName(QStringLiteral("SpeedButton53"));
@@ -97,9 +98,9 @@ DaysOffPanel::DaysOffPanel(AppContext& ctx, QWidget* parent) : QFrame(parent), m
     usunB->setObjectName(QStringLiteral("SpeedButton55"));
     for (QPushButton* b : {dopiszB, zmienB, usunB})
         b->setFocusPolicy(Qt::NoFocus);
-    connect(dopiszB, &QPushButton::clicked, this, &DaysOffPanel::dopisz);
-    connect(zmienB, &QPushButton::clicked, this, &DaysOffPanel::zmien);
-    connect(usunB, &QPushButton::clicked, this, &DaysOffPanel::usun);
+    connect(dopiszB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::dopisz));
+    connect(zmienB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::zmien));
+    connect(usunB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::usun));
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(dopiszB);
     przyciski->addWidget(zmienB);
@@ -156,11 +157,7 @@ void DaysOffPanel::dopisz() {
     const QDate dzis = m_ctx.clock.today();
     m_dialog->ustaw(DzienWolny{m_pesel, QStringLiteral("U"), dzis, dzis, QString()});
     if (m_dialog->exec() != QDialog::Accepted) return;
-    try {
-        odswiez(DopiszDzienWolny(m_ctx.db, m_dialog->dzien()));
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-    }
+    odswiez(DopiszDzienWolny(m_ctx.db, m_dialog->dzien()));
 }
 
 void DaysOffPanel::zmien() {

@@ -1,5 +1,6 @@
 #include "persons/ui/dictionaries_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -50,7 +51,7 @@ DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent) : QWidget(p
     zamknijB->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknijB->setToolTip(QStringLiteral("Zamknij"));
     zamknijB->setFocusPolicy(Qt::NoFocus);
-    connect(zamknijB, &QToolButton::clicked, this, &DictionariesPage::zamknij);
+    connect(zamknijB, &QToolButton::clicked, this, guarded(this, &DictionariesPage::zamknij));
     auto* pasekLayout = new QHBoxLayout(pasek);
     pasekLayout->setContentsMargins(0, 0, 0, 0);
     pasekLayout->setSpacing(0);
@@ -73,13 +74,13 @@ DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent) : QWidget(p
                                     m_panel);
     // One row at a time: while one dictionary edits, the other one's buttons rest.
     connect(m_pododdzialy, &DictionaryPanel::edycjaRozpoczeta, this,
-            [this] { m_stopnie->setAkcjeDostepne(false); });
+            guarded([this] { m_stopnie->setAkcjeDostepne(false); }));
     connect(m_pododdzialy, &DictionaryPanel::edycjaZakonczona, this,
-            [this] { m_stopnie->setAkcjeDostepne(true); });
+            guarded([this] { m_stopnie->setAkcjeDostepne(true); }));
     connect(m_stopnie, &DictionaryPanel::edycjaRozpoczeta, this,
-            [this] { m_pododdzialy->setAkcjeDostepne(false); });
+            guarded([this] { m_pododdzialy->setAkcjeDostepne(false); }));
     connect(m_stopnie, &DictionaryPanel::edycjaZakonczona, this,
-            [this] { m_pododdzialy->setAkcjeDostepne(true); });
+            guarded([this] { m_pododdzialy->setAkcjeDostepne(true); }));
 
     auto* obok = new QHBoxLayout;
     obok->setSpacing(10);

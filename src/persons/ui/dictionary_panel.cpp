@@ -1,5 +1,6 @@
 #include "persons/ui/dictionary_panel.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -56,16 +57,16 @@ DictionaryPanel::DictionaryPanel(AppContext& ctx, Slownik slownik, const NazwyPa
     m_siatka->verticalHeader()->setDefaultSectionSize(22);
     m_siatka->horizontalHeader()->setStretchLastSection(true);
     m_siatka->setColumnWidth(0, 130);
-    connect(m_siatka, &QTableView::doubleClicked, this, [this] {
-        if (m_akcje.first()->isEnabled()) edytuj();
-    });
+    connect(m_siatka, &QTableView::doubleClicked, this, guarded([this] {
+                if (m_akcje.first()->isEnabled()) edytuj();
+            }));
     auto* dopiszB = przycisk(QStringLiteral("DOPISZ"), nazwy.dopisz, lista);
     auto* edytujB = przycisk(QStringLiteral("EDYTUJ"), nazwy.edytuj, lista);
     auto* usunB = przycisk(QStringLiteral("USUŃ"), nazwy.usun, lista);
     m_akcje = {dopiszB, edytujB, usunB};
-    connect(dopiszB, &QPushButton::clicked, this, &DictionaryPanel::dopisz);
-    connect(edytujB, &QPushButton::clicked, this, &DictionaryPanel::edytuj);
-    connect(usunB, &QPushButton::clicked, this, &DictionaryPanel::usun);
+    connect(dopiszB, &QPushButton::clicked, this, guarded(this, &DictionaryPanel::dopisz));
+    connect(edytujB, &QPushButton::clicked, this, guarded(this, &DictionaryPanel::edytuj));
+    connect(usunB, &QPushButton::clicked, this, guarded(this, &DictionaryPanel::usun));
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(dopiszB);
     przyciski->addWidget(edytujB);
@@ -85,12 +86,12 @@ DictionaryPanel::DictionaryPanel(AppContext& ctx, Slownik slownik, const NazwyPa
     for (QLineEdit* e : {m_skrot, m_nazwa}) {
         WielkieLitery(e);
         e->installEventFilter(this);
-        connect(e, &QLineEdit::returnPressed, this, &DictionaryPanel::zatwierdz);
+        connect(e, &QLineEdit::returnPressed, this, guarded(this, &DictionaryPanel::zatwierdz));
     }
     auto* zatwierdzB = przycisk(QStringLiteral("ZATWIERDŹ"), nazwy.zatwierdz, edycja);
     auto* anulujB = przycisk(QStringLiteral("ANULUJ"), nazwy.anuluj, edycja);
-    connect(zatwierdzB, &QPushButton::clicked, this, &DictionaryPanel::zatwierdz);
-    connect(anulujB, &QPushButton::clicked, this, &DictionaryPanel::anuluj);
+    connect(zatwierdzB, &QPushButton::clicked, this, guarded(this, &DictionaryPanel::zatwierdz));
+    connect(anulujB, &QPushButton::clicked, this, guarded(this, &DictionaryPanel::anuluj));
     auto* pola = new QGridLayout(edycja);
     pola->setContentsMargins(8, 16, 8, 8);
     pola->setVerticalSpacing(10);
@@ -189,12 +190,7 @@ void DictionaryPanel::zatwierdz() {
     p.nazwa = m_nazwa->text();
     BladSlownika blad;
     int id = 0;
-    try {
-        id = ZapiszPozycje(m_ctx.db, m_slownik, p, &blad);
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        return;
-    }
+    id = ZapiszPozycje(m_ctx.db, m_slownik, p, &blad);
     if (id == 0) {
         m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blad.komunikat);
         if (auto* pole = findChild<QLineEdit*>(blad.pole)) pole->setFocus();
@@ -212,7 +208,7 @@ bool DictionaryPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
         (watched == m_skrot || watched == m_nazwa)) {
-        anuluj();
+        ActionGuard::run([this] { anuluj(); });
         return true;
     }
     return QFrame::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #include "persons/ui/grade_dialog.h"
 
+#include "app/action_guard.h"
 #include "persons/grades.h"
 
 #include <QGroupBox>
@@ -27,10 +28,10 @@ GradeDialog::GradeDialog(QWidget* parent) : QDialog(parent) {
             auto* b = new QPushButton(s.napis, ramka);
             b->setAutoDefault(false);
             b->setProperty("skrot", s.skrot);
-            connect(b, &QPushButton::clicked, this, [this, skrot = s.skrot] {
-                m_wybrany = skrot;
-                accept();
-            });
+            connect(b, &QPushButton::clicked, this, guarded([this, skrot = s.skrot] {
+                        m_wybrany = skrot;
+                        accept();
+                    }));
             przyciski->addWidget(b);
         }
         (g < 2 ? lewa : prawa)->addWidget(ramka);
@@ -41,7 +42,7 @@ GradeDialog::GradeDialog(QWidget* parent) : QDialog(parent) {
     auto* anuluj = new QPushButton(QStringLiteral("ANULUJ"), this);
     anuluj->setObjectName(QStringLiteral("sbsteanuluj"));
     anuluj->setAutoDefault(false);
-    connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
+    connect(anuluj, &QPushButton::clicked, this, guarded(this, &QDialog::reject));
 
     auto* kolumny = new QHBoxLayout;
     kolumny->addLayout(lewa, 1);

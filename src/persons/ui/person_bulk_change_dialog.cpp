@@ -1,5 +1,6 @@
 #include "persons/ui/person_bulk_change_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/ui_helpers.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ PersonBulkChangeDialog::PersonBulkChangeDialog(QWidget* parent) : QDialog(parent
     QPushButton* ok = nullptr;
     auto* przyciski =
         PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANAULUJ"), &ok);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &QDialog::accept));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);

@@ -1,5 +1,6 @@
 #include "persons/ui/person_date_filter_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/ui_helpers.h"
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ PersonDateFilterDialog::PersonDateFilterDialog(QWidget* parent) : QDialog(parent
     QPushButton* ok = nullptr;
     auto* przyciski =
         PrzyciskiDialogu(this, QStringLiteral("ZATWIERDŹ"), QStringLiteral("ANULUJ"), &ok);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &QDialog::accept));
 
     auto* pole = new QHBoxLayout;
     pole->addWidget(etykieta);

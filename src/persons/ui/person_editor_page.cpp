@@ -1,5 +1,6 @@
 #include "persons/ui/person_editor_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -75,12 +76,12 @@ PersonEditorPage::PersonEditorPage(AppContext& ctx, QWidget* parent)
     const int szerokosci[] = {30, 90, 75, 40, 50, 90, 90, 90};
     for (int i = 0; i < int(std::size(szerokosci)); ++i)
         m_historia->setColumnWidth(i, szerokosci[i]);
-    connect(m_historia, &QTableView::doubleClicked, this, [this] {
-        if (m_lista->isEnabled()) otworzListe();
-    });
+    connect(m_historia, &QTableView::doubleClicked, this, guarded([this] {
+                if (m_lista->isEnabled()) otworzListe();
+            }));
     m_lista = przycisk(QStringLiteral("OTWÓRZ LISTĘ"), QStringLiteral("sbosobalista"), historia);
     m_lista->setEnabled(false);
-    connect(m_lista, &QPushButton::clicked, this, &PersonEditorPage::otworzListe);
+    connect(m_lista, &QPushButton::clicked, this, guarded(this, &PersonEditorPage::otworzListe));
     auto* historiaPrzyciski = new QHBoxLayout;
     historiaPrzyciski->addWidget(m_lista);
     historiaPrzyciski->addStretch();
@@ -100,9 +101,9 @@ PersonEditorPage::PersonEditorPage(AppContext& ctx, QWidget* parent)
         przycisk(QStringLiteral("DANE DO PIT-11"), QStringLiteral("SpeedButton52"), m_panel);
     auto* ok = przycisk(QStringLiteral("ZATWIERDŹ"), QStringLiteral("sbosobazatwierdz"), m_panel);
     auto* anulujB = przycisk(QStringLiteral("ANULUJ"), QStringLiteral("sbosobaanuluj"), m_panel);
-    connect(pit, &QPushButton::clicked, this, &PersonEditorPage::danePit);
-    connect(ok, &QPushButton::clicked, this, &PersonEditorPage::zatwierdz);
-    connect(anulujB, &QPushButton::clicked, this, &PersonEditorPage::anuluj);
+    connect(pit, &QPushButton::clicked, this, guarded(this, &PersonEditorPage::danePit));
+    connect(ok, &QPushButton::clicked, this, guarded(this, &PersonEditorPage::zatwierdz));
+    connect(anulujB, &QPushButton::clicked, this, guarded(this, &PersonEditorPage::anuluj));
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(pit);
     przyciski->addStretch();
@@ -132,20 +133,12 @@ void PersonEditorPage::ustawOtwieranieListy(
 }
 
 void PersonEditorPage::dopisz(const QString& zp) {
-    try {
-        rozpocznij(m_repo.nowa(zp, m_ctx.clock.today()), true);
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-    }
+    rozpocznij(m_repo.nowa(zp, m_ctx.clock.today()), true);
 }
 
 void PersonEditorPage::edytuj(int id) {
     if (id == 0) return;
-    try {
-        rozpocznij(m_repo.osoba(id), false);
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-    }
+    rozpocznij(m_repo.osoba(id), false);
 }
 
 void PersonEditorPage::rozpocznij(const Osoba& o, bool nowa) {
@@ -185,12 +178,7 @@ void PersonEditorPage::zatwierdz() {
     Osoba o = m_osoba;
     m_form->zbierz(o);
     ZatwierdzenieOsoby wynik;
-    try {
-        wynik = m_repo.zatwierdz(o, m_nowa, m_form->daty(), m_ctx.messages);
-    } catch (const VexaError& e) {
-        m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
-        return;
-    }
+    wynik = m_repo.zatwierdz(o, m_nowa, m_form->daty(), m_ctx.messages);
     if (!wynik.zapisano) {
         if (!wynik.fokus.isEmpty())
             if (auto* w = m_panel->findChild<QWidget*>(wynik.fokus)) w->setFocus();

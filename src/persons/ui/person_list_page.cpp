@@ -1,5 +1,6 @@
 #include "persons/ui/person_list_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/grid_font_spin.h"
 #include "app/navigator.h"
@@ -64,7 +65,7 @@ PersonListPage::PersonListPage(AppContext& ctx, QWidget* parent)
     zamknij->setToolTip(QStringLiteral("Zamknij"));
     zamknij->setFocusPolicy(Qt::NoFocus);
     connect(zamknij, &QToolButton::clicked, this,
-            [this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); });
+            guarded([this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); }));
     auto* pasek = new QHBoxLayout;
     pasek->setSpacing(0);
     pasek->addWidget(tytul, 1);
@@ -90,13 +91,14 @@ PersonListPage::PersonListPage(AppContext& ctx, QWidget* parent)
     for (int i = 0; i < int(std::size(szerokosci)); ++i)
         m_siatka->setColumnWidth(i, szerokosci[i]);
     m_model->ustawCzcionke(m_siatka->font());
-    connect(m_siatka->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-        m_ctx.nav->stan().osobaSort = PersonListModel::pole(column).toUpper();
-        odswiezOsoby();
-    });
-    connect(m_siatka, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (i.column() != 0) edytuj();
-    });
+    connect(m_siatka->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            guarded([this](int column) {
+                m_ctx.nav->stan().osobaSort = PersonListModel::pole(column).toUpper();
+                odswiezOsoby();
+            }));
+    connect(m_siatka, &QTableView::doubleClicked, this, guarded([this](const QModelIndex& i) {
+                if (i.column() != 0) edytuj();
+            }));
 
     auto* legenda = new QLabel(QStringLiteral("LEGENDA:  A - (T - osoba aktywna wpisywana na "
                                               "listę należności, N - osoba nieaktywna)    P - "
@@ -146,16 +148,19 @@ QWidget* PersonListPage::budujPasekFiltru() {
     m_ilosc->setObjectName(QStringLiteral("losobailosc"));
     m_czcionka = new GridFontSpin(m_siatka, pasek);
     m_czcionka->setObjectName(QStringLiteral("RxSpinButton1"));
-    connect(m_czcionka, &GridFontSpin::zmieniono, m_model, &PersonListModel::ustawCzcionke);
+    connect(m_czcionka, &GridFontSpin::zmieniono, m_model,
+            guarded(m_model, &PersonListModel::ustawCzcionke));
 
-    connect(m_pododdzial, &QComboBox::activated, this, &PersonListPage::odswiezOsoby);
+    connect(m_pododdzial, &QComboBox::activated, this,
+            guarded(this, &PersonListPage::odswiezOsoby));
     for (QCheckBox* cb : {m_nieaktywni, m_przybyli, m_ubyli})
-        connect(cb, &QCheckBox::clicked, this, &PersonListPage::odswiezOsoby);
-    connect(m_szukaj, &QLineEdit::textEdited, this, &PersonListPage::szukaj);
-    connect(m_filtr, &QPushButton::clicked, this, &PersonListPage::filtr);
-    connect(wszyscy, &QPushButton::clicked, this, &PersonListPage::zaznaczWszystkich);
-    connect(nikt, &QPushButton::clicked, this, &PersonListPage::odznaczWszystkich);
-    connect(wgDaty, &QPushButton::clicked, this, &PersonListPage::zaznaczWgDaty);
+        connect(cb, &QCheckBox::clicked, this, guarded(this, &PersonListPage::odswiezOsoby));
+    connect(m_szukaj, &QLineEdit::textEdited, this, guarded(this, &PersonListPage::szukaj));
+    connect(m_filtr, &QPushButton::clicked, this, guarded(this, &PersonListPage::filtr));
+    connect(wszyscy, &QPushButton::clicked, this,
+            guarded(this, &PersonListPage::zaznaczWszystkich));
+    connect(nikt, &QPushButton::clicked, this, guarded(this, &PersonListPage::odznaczWszystkich));
+    connect(wgDaty, &QPushButton::clicked, this, guarded(this, &PersonListPage::zaznaczWgDaty));
 
     auto* row = new QHBoxLayout(pasek);
     row->setContentsMargins(0, 0, 0, 0);
@@ -190,11 +195,11 @@ QWidget* PersonListPage::budujPrzyciski() {
         przycisk(QStringLiteral("ZERUJ\nZALICZKI"), QStringLiteral("SpeedButton28"), pasek);
     auto* zmien = przycisk(QStringLiteral("ZMIEŃ DANE DLA\nZAZNACZ. OSÓB"),
                            QStringLiteral("SpeedButton31"), pasek);
-    connect(dopiszB, &QPushButton::clicked, this, &PersonListPage::dopisz);
-    connect(edytujB, &QPushButton::clicked, this, &PersonListPage::edytuj);
-    connect(usunB, &QPushButton::clicked, this, &PersonListPage::usun);
-    connect(zeruj, &QPushButton::clicked, this, &PersonListPage::zerujZaliczki);
-    connect(zmien, &QPushButton::clicked, this, &PersonListPage::zmienZaznaczonych);
+    connect(dopiszB, &QPushButton::clicked, this, guarded(this, &PersonListPage::dopisz));
+    connect(edytujB, &QPushButton::clicked, this, guarded(this, &PersonListPage::edytuj));
+    connect(usunB, &QPushButton::clicked, this, guarded(this, &PersonListPage::usun));
+    connect(zeruj, &QPushButton::clicked, this, guarded(this, &PersonListPage::zerujZaliczki));
+    connect(zmien, &QPushButton::clicked, this, guarded(this, &PersonListPage::zmienZaznaczonych));
     auto* row = new QHBoxLayout(pasek);
     row->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {dopiszB, edytujB, usunB}) {
@@ -385,12 +390,7 @@ void PersonListPage::zaznaczWgDaty() {
     m_dialogDaty->przygotuj(m_ctx.clock.today());
     if (m_dialogDaty->exec() != QDialog::Accepted) return;
     int ilosc = 0;
-    try {
-        ilosc = m_repo.zaznaczDopisanychPo(m_model->identyfikatory(), m_dialogDaty->data());
-    } catch (const VexaError& e) {
-        pokazBlad(e.message());
-        return;
-    }
+    ilosc = m_repo.zaznaczDopisanychPo(m_model->identyfikatory(), m_dialogDaty->data());
     pokazOsobe(biezaca() ? biezaca()->id : 0);
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA,
                              QStringLiteral("Liczba zaznaczonych osób: ") + QString::number(ilosc));
@@ -398,24 +398,14 @@ void PersonListPage::zaznaczWgDaty() {
 
 void PersonListPage::zmienZaznaczonych() {
     if (m_model->rowCount() == 0) return;
-    try {
-        if (m_repo.iloscZaznaczonych() == 0) {
-            pokazBlad(QStringLiteral("Nie zaznaczono żadnej osoby w kartotece!"));
-            return;
-        }
-    } catch (const VexaError& e) {
-        pokazBlad(e.message());
+    if (m_repo.iloscZaznaczonych() == 0) {
+        pokazBlad(QStringLiteral("Nie zaznaczono żadnej osoby w kartotece!"));
         return;
     }
     m_dialogZmiany->przygotuj(m_ctx.clock.today());
     if (m_dialogZmiany->exec() != QDialog::Accepted) return;
     int ilosc = 0;
-    try {
-        ilosc = m_repo.zmienZaznaczonych(m_model->identyfikatory(), m_dialogZmiany->zmiana());
-    } catch (const VexaError& e) {
-        pokazBlad(e.message());
-        return;
-    }
+    ilosc = m_repo.zmienZaznaczonych(m_model->identyfikatory(), m_dialogZmiany->zmiana());
     wczytaj(0, 0);
     m_ctx.messages.Komunikat(
         KOMUNIKAT_INFORMACJA,
@@ -434,12 +424,7 @@ void PersonListPage::zerujZaliczki() {
                                                 "przysługujących należności zagranicznych?\r\r") +
                                      rodzaj) != TAK)
         return;
-    try {
-        m_repo.zerujZaliczki(zp);
-    } catch (const VexaError& e) {
-        pokazBlad(e.message());
-        return;
-    }
+    m_repo.zerujZaliczki(zp);
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Zaliczki zostały wyzerowane."));
 }
 
@@ -451,12 +436,12 @@ bool PersonListPage::eventFilter(QObject* watched, QEvent* event) {
             const QModelIndex i = m_siatka->indexAt(mouse->position().toPoint());
             if (const Osoba* o = i.isValid() ? m_model->osoba(i.row()) : nullptr) {
                 m_siatka->setCurrentIndex(i);
-                try {
-                    m_repo.przelaczZaznaczenie(o->id);
-                    m_model->przelaczZaznaczenie(i.row());
-                } catch (const VexaError& e) {
-                    pokazBlad(e.message());
-                }
+                const int id = o->id;
+                const int row = i.row();
+                ActionGuard::run([&] {
+                    m_repo.przelaczZaznaczenie(id);
+                    m_model->przelaczZaznaczenie(row);
+                });
                 return true;
             }
         }

@@ -1,5 +1,6 @@
 #include "persons/ui/person_pages.h"
 
+#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_list_page.h"
@@ -14,10 +15,14 @@ void ZainstalujStronyOsob(MainWindow& window, AppContext& ctx) {
     window.ustawStrone(QStringLiteral("osoba"), lista);
     window.ustawStrone(QStringLiteral("edosoba"), edytor);
     window.ustawStrone(QStringLiteral("edosobapit"), pit);
-    QObject::connect(lista, &PersonListPage::dopiszOsobe, edytor, &PersonEditorPage::dopisz);
-    QObject::connect(lista, &PersonListPage::edytujOsobe, edytor, &PersonEditorPage::edytuj);
-    QObject::connect(edytor, &PersonEditorPage::zapisano, lista, &PersonListPage::pokazOsobe);
-    QObject::connect(edytor, &PersonEditorPage::pokazPit, pit, &PersonPitPage::otworz);
+    QObject::connect(lista, &PersonListPage::dopiszOsobe, edytor,
+                     guarded(edytor, &PersonEditorPage::dopisz));
+    QObject::connect(lista, &PersonListPage::edytujOsobe, edytor,
+                     guarded(edytor, &PersonEditorPage::edytuj));
+    QObject::connect(edytor, &PersonEditorPage::zapisano, lista,
+                     guarded(lista, &PersonListPage::pokazOsobe));
+    QObject::connect(edytor, &PersonEditorPage::pokazPit, pit,
+                     guarded(pit, &PersonPitPage::otworz));
 }
 
 } // namespace vexa

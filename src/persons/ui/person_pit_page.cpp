@@ -1,5 +1,6 @@
 #include "persons/ui/person_pit_page.h"
 
+#include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/ui_helpers.h"
@@ -78,7 +79,7 @@ PersonPitPage::PersonPitPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     m_urzad->setObjectName(QStringLiteral("eus_nazwa"));
     m_urzad->setMinimumWidth(420);
     m_urzad->setMaxVisibleItems(20);
-    connect(m_urzad, &QComboBox::activated, this, &PersonPitPage::wybranoUrzad);
+    connect(m_urzad, &QComboBox::activated, this, guarded(this, &PersonPitPage::wybranoUrzad));
     for (const PolePit& p : kPola)
         dodajPole(QString::fromLatin1(p.nazwa), p.maks);
     pole("eus_nip")->setFixedWidth(120);
@@ -94,19 +95,20 @@ PersonPitPage::PersonPitPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     m_completer->setMaxVisibleItems(15);
     m_completer->popup()->setMinimumWidth(360);
     pole("eadr_kod")->setCompleter(m_completer);
-    connect(pole("eadr_kod"), &QLineEdit::textEdited, this, &PersonPitPage::wpisanoKod);
+    connect(pole("eadr_kod"), &QLineEdit::textEdited, this,
+            guarded(this, &PersonPitPage::wpisanoKod));
     connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            &PersonPitPage::wybranoKod);
+            guarded(this, &PersonPitPage::wybranoKod));
 
     auto* dopisz = new QPushButton(QStringLiteral("DOPISZ URZĄD SKARBOWY"), m_panel);
     dopisz->setObjectName(QStringLiteral("SpeedButton67"));
     dopisz->setFocusPolicy(Qt::NoFocus);
-    connect(dopisz, &QPushButton::clicked, this, &PersonPitPage::dopiszUrzad);
+    connect(dopisz, &QPushButton::clicked, this, guarded(this, &PersonPitPage::dopiszUrzad));
     auto* powrotB = new QPushButton(QStringLiteral("POWRÓT DO DANYCH OSOBOWYCH"), m_panel);
     powrotB->setObjectName(QStringLiteral("SpeedButton56"));
     powrotB->setFocusPolicy(Qt::NoFocus);
     powrotB->setMinimumHeight(34);
-    connect(powrotB, &QPushButton::clicked, this, &PersonPitPage::powrot);
+    connect(powrotB, &QPushButton::clicked, this, guarded(this, &PersonPitPage::powrot));
 
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(10);

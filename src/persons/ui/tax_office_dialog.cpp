@@ -1,5 +1,6 @@
 #include "persons/ui/tax_office_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/ui_helpers.h"
 #include "data/messages.h"
 
@@ -49,7 +50,7 @@ TaxOfficeDialog::TaxOfficeDialog(Messages& messages, QWidget* parent)
     QPushButton* ok = nullptr;
     auto* przyciski =
         PrzyciskiDialogu(this, QStringLiteral("Zatwierdź"), QStringLiteral("Anuluj"), &ok);
-    connect(ok, &QPushButton::clicked, this, &TaxOfficeDialog::zatwierdz);
+    connect(ok, &QPushButton::clicked, this, guarded(this, &TaxOfficeDialog::zatwierdz));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pola);

@@ -1,3 +1,4 @@
+#include "data/codepage.h"
 #include "data/settings.h"
 #include "lists/generation.h"
 #include "lists/ui/bulk_change_dialog.h"
@@ -49,6 +50,8 @@ private slots:
     void checksRefuseWithMessageAndFocus();
     void acceptedValuesCreateTheList();
     void bulkChangeNeedsMarksThenChangesThem();
+    void badNumbersAreRefusedAndNothingIsWritten();
+    void shortListWithTaxIsTaxed();
 };
 
 void NewListDialogTest::preparedFromTheUnitAndToday() {
@@ -135,8 +138,8 @@ void NewListDialogTest::bulkChangeNeedsMarksThenChangesThem() {
     n.rok = 2027;
     n.nr = "1";
     const int id = UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5));
-    BulkChangeDialog full;
-    ShortBulkChangeDialog shortDialog;
+    BulkChangeDialog full(f.messages());
+    ShortBulkChangeDialog shortDialog(f.messages());
     QVERIFY(!ZmienZaznaczoneZListy(f.ctx(), id, full, shortDialog));
     QCOMPARE(f.messages().lastText(),
              "Nie zaznaczono żadnej pozycji na liście nalezności zagranicznych!");
@@ -161,6 +164,135 @@ void NewListDialogTest::bulkChangeNeedsMarksThenChangesThem() {
     for (auto* l : full.findChildren<QLabel*>())
         found = found || l->text() == "ILOŚĆ DNI DODATKU\nWOJENNEGO 13%";
     QVERIFY(found);
+}
+
+namespace {
+
+// Types each text into the field of the open dialog, confirms, and collects the messages
+// and whether the dialog stayed open; then cancels it.
+struct Odrzucenia {
+    QStringList komunikaty;
+    bool zostal = true;
+};
+
+void wpiszIZatwierdz(QDialog& d, ScriptedMessages& msg, const char* box, const char* field,
+                     const QStringList& texts, Odrzucenia& out) {
+    QTimer::singleShot(0, &d, [&d, &msg, box, field, texts, &out] {
+        if (box) child<QCheckBox>(&d, box)->setChecked(true);
+        for (const QString& t : texts) {
+            const int before = msg.count();
+            child<QLineEdit>(&d, field)->setText(t);
+            d.accept();
+            out.zostal = out.zostal && d.isVisible() && msg.count() == before + 1;
+            out.komunikaty << msg.lastText();
+        }
+        d.reject();
+    });
+}
+
+} // namespace
+
+void NewListDialogTest::badNumbersAreRefusedAndNothingIsWritten() {
+    AppFixture f;
+    configure(f.db());
+    NowaLista n;
+    n.miesiac = 3;
+    n.rok = 2027;
+    n.nr = "1";
+    n.kurszaliczki = 1;
+    n.kursrach = 1;
+    const int id = UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5));
+    n.dodatkowa = true;
+    n.rodzaj = "ZK";
+    const int shortId = UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5));
+    ListRepository repo(f.db());
+    f.db().exec("update pozycja set zaz = ?, razem = 100", {QString(ZAZ_ZAZNACZONY)});
+    repo.sumylisty(id);
+    repo.sumylisty(shortId);
+    const auto snapshot = [&] {
+        return f.db()
+            .scalar("select group_concat(razem || ':' || zwnaleznpkwproc || ':' || "
+                    "iloscdniwojna || ':' || wyrownanie, ';') from pozycja")
+            .toString();
+    };
+    const QString before = snapshot();
+    const QString nan = QString::fromUtf8(kNiepoprawnaLiczba);
+
+    BulkChangeDialog full(f.messages());
+    ShortBulkChangeDialog shortDialog(f.messages());
+    struct Przypadek {
+        const char* box;
+        const char* field;
+        QStringList texts;
+        QStringList expected;
+    };
+    const QList<Przypadek> cases = {
+        {"cbzwnaleznpkw", "ezwnaleznpkw", {"abc", "", "1.234,56", "30,5", "12,25"},
+         {nan, nan, nan, "Wprowadzona wartość musi mieścić się w przedziale od 0 do 30!",
+          "Wprowadzona wartość może mieć najwyżej 1 miejsc(a) po przecinku!"}},
+        {"cbildniwoj3", "eildniwoj3", {"abc", "", "32", "2,5", "-1"},
+         {nan, nan, "Wprowadzona wartość musi mieścić się w przedziale od 0 do 31!",
+          "Wprowadzona wartość musi być liczbą całkowitą!",
+          "Wprowadzona wartość musi mieścić się w przedziale od 0 do 31!"}},
+        {"cbwyr", "ewyr", {"abc", "", "1.234,56", "1,005"},
+         {nan, nan, nan, "Wprowadzona wartość może mieć najwyżej 2 miejsc(a) po przecinku!"}},
+    };
+    for (const Przypadek& c : cases) {
+        Odrzucenia o;
+        wpiszIZatwierdz(full, f.messages(), c.box, c.field, c.texts, o);
+        QVERIFY(!ZmienZaznaczoneZListy(f.ctx(), id, full, shortDialog));
+        QVERIFY2(o.zostal, c.field);
+        QCOMPARE(o.komunikaty, c.expected);
+    }
+    // An emptied rate on a short list would set every amount to 0.
+    for (const char* field : {"eprzelicz", "erazem"}) {
+        Odrzucenia o;
+        wpiszIZatwierdz(shortDialog, f.messages(),
+                        field == QLatin1String("eprzelicz") ? "cbprzelicz" : "cbrazem", field,
+                        {"abc", "", "1.234,56"}, o);
+        QVERIFY(!ZmienZaznaczoneZListy(f.ctx(), shortId, full, shortDialog));
+        QVERIFY2(o.zostal, field);
+        QCOMPARE(o.komunikaty, (QStringList{nan, nan, nan}));
+    }
+    QCOMPARE(snapshot(), before);
+
+    // The new-list dialog: rates and, with tax, the tax rate and the diet.
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    const int lists = f.db().scalar("select count(*) from lista").toInt();
+    for (const char* field : {"ekurswaluty", "ekursrach", "epodatek_dieta"}) {
+        child<QCheckBox>(&d, "cbczy_podatek")->setChecked(field == QLatin1String("epodatek_dieta"));
+        for (const QString& t : {QString("abc"), QString(), QString("1.234,56")}) {
+            f.messages().clear();
+            child<QLineEdit>(&d, field)->setText(t);
+            d.tworz();
+            QCOMPARE(f.messages().texts(), QStringList{nan});
+            QVERIFY(d.result() != QDialog::Accepted);
+        }
+        child<QLineEdit>(&d, field)->setText("1");
+    }
+    QCOMPARE(f.db().scalar("select count(*) from lista").toInt(), lists);
+}
+
+void NewListDialogTest::shortListWithTaxIsTaxed() {
+    AppFixture f;
+    configure(f.db());
+    ZapisSetne(f.db(), "PODATEKPROC", 18);
+    NewListDialog d(f.ctx());
+    d.przygotuj();
+    child<QCheckBox>(&d, "CBDod")->setChecked(true);
+    child<QCheckBox>(&d, "cbczy_podatek")->setChecked(true);
+    child<QLineEdit>(&d, "ekurswaluty")->setText("4,1234");
+    d.tworz();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const NowaLista n = d.nowaLista();
+    QVERIFY(n.dodatkowa && n.podatek);
+    const Lista l =
+        ListRepository(f.db()).lista(UtworzListe(f.db(), f.messages(), n, QDate(2027, 3, 5)));
+    QCOMPARE(l.typ, "D");
+    QCOMPARE(l.czy_podatek, "T");
+    QCOMPARE(l.podatek_kurs, 4.1234); // the cash rate
+    QCOMPARE(l.podatekproc, 18.0);
 }
 
 QTEST_MAIN(NewListDialogTest)
