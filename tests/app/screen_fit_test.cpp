@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,9 +30,18 @@ void ScreenFitTest::everyPageFitsALaptopScreen() {
     f.window().setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     f.window().showMaximized();
     for (const QString& page : MainWindow::nazwyStron()) {
+        // Each page as its button opens it, with its grids and labels filled; the edit pages
+        // are shown with their fields.
+        f.window().setLocked(false);
+        f.window().stan().osobaZp = "Z";
+        f.window().otworzStrone(page);
         f.window().pokazStrone(page);
-        QApplication::processEvents();
+        QTest::qWait(20);
         const QSize size = f.window().frameGeometry().size();
+        const QSize least = f.window().strona(page)->minimumSizeHint();
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 needs %2×%3").arg(page).arg(least.width()).arg(
+                     least.height())));
         QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(),
                  qPrintable(QStringLiteral("%1: %2×%3").arg(page).arg(size.width()).arg(
                      size.height())));
@@ -46,6 +56,15 @@ void ScreenFitTest::everyPageFitsALaptopScreen() {
                                                     b->text().replace('\n', ' ')));
         }
     }
+    // The dialogs the pages made (new list, bulk changes, days off, year, contingent, ...).
+    QStringList seen;
+    for (QDialog* d : f.window().findChildren<QDialog*>()) {
+        const QSize need = d->sizeHint().expandedTo(d->minimumSizeHint());
+        QVERIFY2(need.width() <= screen.width() && need.height() <= screen.height(),
+                 qPrintable(d->objectName()));
+        seen << d->objectName();
+    }
+    QVERIFY2(seen.contains("Tflista"), qPrintable(seen.join(' ')));
 }
 
 // The offscreen screen is made 1366×768 before the application starts.

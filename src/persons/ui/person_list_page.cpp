@@ -33,7 +33,7 @@ namespace {
 const char* const kStyl = R"(
 QLabel#losoba { color: #ffffff; background: #1f3a5f; font-weight: bold; font-size: 12pt;
   padding: 4px 8px; }
-QLabel#losobailosc { font-weight: bold; color: #1f3a5f; padding: 0 8px; }
+QLabel#losobailosc { font-weight: bold; color: #ffffff; background: #1f3a5f; padding: 4px 8px; }
 QLabel#llegenda { color: #37475a; font-size: 8pt; }
 QPushButton#SBFiltr[aktywny="true"] { color: #ffffff; background: #b03030; border-color: #7a1f1f; }
 QPushButton#SBFiltr[aktywny="false"] { color: #000000; }
@@ -69,6 +69,9 @@ PersonListPage::PersonListPage(AppContext& ctx, QWidget* parent)
     auto* pasek = new QHBoxLayout;
     pasek->setSpacing(0);
     pasek->addWidget(tytul, 1);
+    m_ilosc = new QLabel(this);
+    m_ilosc->setObjectName(QStringLiteral("losobailosc"));
+    pasek->addWidget(m_ilosc);
     pasek->addWidget(m_rodzaj);
     pasek->addWidget(zamknij);
 
@@ -135,7 +138,7 @@ QWidget* PersonListPage::budujPasekFiltru() {
     m_miesiac->setObjectName(QStringLiteral("cbmiesiac"));
     m_szukaj = new QLineEdit(pasek);
     m_szukaj->setObjectName(QStringLiteral("ESzukaj"));
-    m_szukaj->setMinimumWidth(170);
+    m_szukaj->setMinimumWidth(140);
     m_filtr = przycisk(QStringLiteral("FILTR"), QStringLiteral("SBFiltr"), pasek);
     m_filtr->setMinimumWidth(80);
     auto* wszyscy = przycisk(QStringLiteral("☑ WSZYSCY"), QStringLiteral("SpeedButton46"), pasek);
@@ -144,8 +147,6 @@ QWidget* PersonListPage::budujPasekFiltru() {
     nikt->setToolTip(QStringLiteral("Odznacz wszystkie osoby"));
     auto* wgDaty = przycisk(QStringLiteral("☑ WG DATY"), QStringLiteral("SpeedButton51"), pasek);
     wgDaty->setToolTip(QStringLiteral("Zaznacz osoby dopisane od wybranego dnia"));
-    m_ilosc = new QLabel(pasek);
-    m_ilosc->setObjectName(QStringLiteral("losobailosc"));
     m_czcionka = new GridFontSpin(m_siatka, pasek);
     m_czcionka->setObjectName(QStringLiteral("RxSpinButton1"));
     connect(m_czcionka, &GridFontSpin::zmieniono, m_model,
@@ -181,7 +182,6 @@ QWidget* PersonListPage::budujPasekFiltru() {
     row->addWidget(nikt);
     row->addWidget(wgDaty);
     row->addStretch();
-    row->addWidget(m_ilosc);
     row->addWidget(m_czcionka);
     return pasek;
 }
