@@ -222,6 +222,13 @@ bool ListRepository::istnieje(int idlisty) {
                .toInt() > 0;
 }
 
+Lista ListRepository::wymaganaLista(int idlisty) {
+    if (!istnieje(idlisty))
+        throw VexaError(
+            QStringLiteral("Nie ma listy należności o numerze identyfikacyjnym %1.").arg(idlisty));
+    return lista(idlisty);
+}
+
 int ListRepository::pozycjaOsoby(int idlisty, const QString& pesel) {
     return m_db
         .scalar(QStringLiteral("select id from pozycja where idlisty = ? and pesel = ? order by id"),

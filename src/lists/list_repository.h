@@ -50,6 +50,8 @@ public:
     SumyListy sumylisty(int idlisty);
     // The list of that id is in the database.
     bool istnieje(int idlisty);
+    // The list of that id; a VexaError saying so when there is none.
+    Lista wymaganaLista(int idlisty);
     // The first position (by id) of the person of that PESEL on the list; 0 when none.
     int pozycjaOsoby(int idlisty, const QString& pesel);
     int iloscDoZrobienia(int idlisty);

@@ -173,6 +173,13 @@ WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje
     return w;
 }
 
+WynikPrzelewow PrzelewyListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc,
+                             const OpcjePrzelewow& opcje) {
+    ListRepository repo(db);
+    return GenerujPrzelewy(repo.wymaganaLista(idlisty), repo.pozycje(idlisty, kolejnosc),
+                           PlatnikPrzelewow::z(db), opcje);
+}
+
 void ZapiszPrzelewy(const WynikPrzelewow& w, const QString& plikPln, bool niepobrane) {
     if (w.zostajePln)
         ZapiszPlik(plikPln, w.pln);

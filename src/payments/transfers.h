@@ -4,6 +4,7 @@
 // transfers and one of transfers in the list's currency ("wal_" + the name), built from the
 // positions of a list, with the report of what was written and what was refused.
 
+#include "lists/list_repository.h"
 #include "lists/records.h"
 
 #include <QByteArray>
@@ -55,6 +56,11 @@ QString PlikWalutowy(const QString& plikPln);
 // Throws VexaError when a text holds a character the Windows-1250 code page lacks.
 WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje,
                                const PlatnikPrzelewow& platnik, const OpcjePrzelewow& opcje);
+
+// The same for a list of the database: the list, its positions in the list editor's order and
+// the payer's data of the unit settings. Throws VexaError for a list that does not exist.
+WynikPrzelewow PrzelewyListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc,
+                             const OpcjePrzelewow& opcje);
 
 // Writes the files of a run: the chosen file and its currency file, each replaced whole or
 // removed when it is not to remain (a stale file of an earlier run goes too). Throws VexaError

@@ -122,6 +122,11 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {
     return f;
 }
 
+PlikiZwsi PlikiZwsiListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc) {
+    ListRepository repo(db);
+    return GenerujPlikiZwsi(repo.wymaganaLista(idlisty), repo.pozycje(idlisty, kolejnosc));
+}
+
 QString ZapiszPlikiZwsi(const PlikiZwsi& f, const QString& wybranyPlik) {
     const QFileInfo info(wybranyPlik);
     const QDir folder = info.dir();

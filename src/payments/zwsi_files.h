@@ -4,6 +4,7 @@
 // name N, "kasa_" + N (cash desk), "rachunek_" + N (bank accounts), "zaliczka_" + N (advances
 // settled against the allowance) and "niepobrane_" + N (cash advances not collected).
 
+#include "lists/list_repository.h"
 #include "lists/records.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include <QString>
 
 namespace vexa {
+
+class Database;
 
 struct PlikiZwsi {
     QByteArray kasa, rachunek, zaliczka, niepobrane; // Windows-1250, CR LF
@@ -28,6 +31,10 @@ QString OpisRodzaju(const QString& rodzaj);
 // The records of every position in its order, by the list's kind: advance and not-collected
 // records for every list, account and cash records for full ("P") and additional ("D") lists.
 PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje);
+
+// The same for a list of the database, its positions in the list editor's order. Throws
+// VexaError for a list that does not exist.
+PlikiZwsi PlikiZwsiListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc);
 
 // The four files beside the chosen name (folder/kasa_name, ...); those that got no record are
 // removed, also when an earlier run left one. Returns the folder. Throws VexaError with a

@@ -13,6 +13,7 @@
 #include "lists/ui/bulk_change_dialog.h"
 #include "lists/ui/list_header_panel.h"
 #include "lists/ui/position_grid_model.h"
+#include "payments/ui/transfers_dialog.h"
 
 #include <QLineEdit>
 #include <QTableView>
@@ -178,6 +179,19 @@ void ListEditorPage::zmienSkladniki() {
     wykonaj([&] { changed = ZmienZaznaczoneZListy(m_ctx, m_lista.id, *m_zmiana, *m_zmiana2); });
     if (changed)
         wykonaj([&] { ustawSumy(biezacaPozycja(), sumyListy(repo.lista(m_lista.id))); });
+}
+
+TransfersDialog* ListEditorPage::transfersDialog() {
+    if (!m_przelewy) m_przelewy = new TransfersDialog(m_ctx, this);
+    return m_przelewy;
+}
+
+void ListEditorPage::generujPrzelewy() {
+    if (m_lista.id == 0) return;
+    GenerujPrzelewyZListy(m_ctx, m_lista.id, kolejnosc(), *transfersDialog());
+    // The marks may have changed ("all persons"); the grid starts again from its first row.
+    otworzpozycje();
+    if (m_model->rowCount() > 0) m_grid->setCurrentIndex(m_model->index(0, 1));
 }
 
 } // namespace vexa

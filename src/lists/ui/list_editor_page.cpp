@@ -17,6 +17,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QStyle>
+#include <QToolButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,6 +102,13 @@ void ListEditorPage::buildGrid(QWidget* parent) {
     top->addStretch();
     top->addWidget(new QLabel(QStringLiteral("PRZELEWY:"), parent));
     top->addWidget(m_przelewWaluta);
+    auto* przelewy = new QToolButton(parent);
+    przelewy->setObjectName(QStringLiteral("SpeedButton41"));
+    przelewy->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    przelewy->setToolTip(QStringLiteral("Generuj przelewy"));
+    przelewy->setFocusPolicy(Qt::NoFocus);
+    connect(przelewy, &QToolButton::clicked, this, guarded(this, &ListEditorPage::generujPrzelewy));
+    top->addWidget(przelewy);
     v->addLayout(top);
 
     m_model = new PositionGridModel(this);
@@ -156,6 +165,8 @@ void ListEditorPage::buildButtons(QWidget* parent) {
         {"DOPISZ", "SpeedButton32", &ListEditorPage::dopisz, "Dopisz nowe osoby z kartoteki"},
         {"ZMIEŃ SKŁ. DLA\nZAZNACZ. POZ.", "SpeedButton21", &ListEditorPage::zmienSkladniki,
          "Zmień składniki wszystkich zaznaczonych pozycji"},
+        {"GENERUJ\nPRZELEWY", "sbgenerujprzelewy", &ListEditorPage::generujPrzelewy,
+         "Pliki przelewów dla programu bankowego"},
     };
     const Przycisk list[] = {
         {"ZATWIERDŹ", "sblistazatwierdz", &ListEditorPage::zatwierdz, nullptr},
@@ -214,6 +225,10 @@ void ListEditorPage::otworz(int idlisty) {
     m_przelewWaluta->clear();
 }
 
+KolejnoscPozycji ListEditorPage::kolejnosc() const {
+    return m_rbNis->isChecked() ? KolejnoscPozycji::Nis : KolejnoscPozycji::Nazwisko;
+}
+
 int ListEditorPage::biezacaPozycja() const {
     const Pozycja* p = m_model->pozycja(m_grid->currentIndex().row());
     return p ? p->id : 0;
@@ -240,8 +255,7 @@ void ListEditorPage::otworzpozycje() {
     const int current = biezacaPozycja();
     wykonaj([&] {
         ListRepository repo(m_ctx.db);
-        const auto order =
-            m_rbNis->isChecked() ? KolejnoscPozycji::Nis : KolejnoscPozycji::Nazwisko;
+        const auto order = kolejnosc();
         QSet<QString> jn;
         if (m_lista.rodzaj == QLatin1String("JN"))
             jn = PowtorzonePeseleJN(m_ctx.db, RokListy(m_lista));

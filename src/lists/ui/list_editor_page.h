@@ -13,6 +13,7 @@ namespace vexa {
 
 class BulkChangeDialog;
 class ShortBulkChangeDialog;
+class TransfersDialog;
 
 struct AppContext;
 class DateFilterDialog;
@@ -43,6 +44,8 @@ public:
     // Back from a position editor to the grid, on that position.
     void wroc(int idpozycji);
     ListHeaderPanel* naglowek() const { return m_header; }
+    // The order of the positions chosen on the page (by surname or by NIS).
+    KolejnoscPozycji kolejnosc() const;
     DateFilterDialog* dateFilterDialog() const { return m_dateDialog; }
 
 public slots:
@@ -66,6 +69,9 @@ public slots:
     void dopisz();
     // "ZMIEŃ SKŁ. DLA ZAZNACZ. POZ.": the bulk change of the marked positions.
     void zmienSkladniki();
+    // "GENERUJ PRZELEWY": the transfer files of this list.
+    void generujPrzelewy();
+    TransfersDialog* transfersDialog();
 
 signals:
     // The editor was left (confirmed or cancelled); the register shows the list again.
@@ -91,6 +97,7 @@ private:
     AppContext& m_ctx;
     BulkChangeDialog* m_zmiana = nullptr;
     ShortBulkChangeDialog* m_zmiana2 = nullptr;
+    TransfersDialog* m_przelewy = nullptr;
     Lista m_lista;
     Lista m_zapisana;
     ZapamietaneWartosci m_pamiec;

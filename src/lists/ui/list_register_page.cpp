@@ -13,6 +13,7 @@
 #include "lists/ui/list_grid.h"
 #include "lists/ui/list_register_model.h"
 #include "lists/ui/register_dialogs.h"
+#include "payments/ui/transfers_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -208,6 +209,12 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
     connect(edit, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::edytuj));
     auto* del = PrzyciskListy(QStringLiteral("USUŃ"), QStringLiteral("sblistyusun"), parent);
     connect(del, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::usun));
+    auto* zwsi = PrzyciskListy(QStringLiteral("GENERUJ PLIK\nDO ZWSI RON"),
+                               QStringLiteral("SpeedButton49"), parent);
+    zwsi->setToolTip(QStringLiteral("Pliki kasy i rachunków dla systemu ZWSI RON"));
+    connect(zwsi, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::plikiZwsi));
+    row->addWidget(zwsi);
+    row->addSpacing(24);
     row->addWidget(m_nowa);
     row->addWidget(edit);
     row->addWidget(del);
@@ -371,6 +378,12 @@ void ListRegisterPage::klikniecie(const QModelIndex& index) {
 void ListRegisterPage::edytuj() {
     const int id = biezacaLista();
     if (id && m_editor) m_editor->otworz(id);
+}
+
+void ListRegisterPage::plikiZwsi() {
+    const int id = biezacaLista();
+    GenerujPlikiZwsiZListy(m_ctx, id,
+                           m_editor ? m_editor->kolejnosc() : KolejnoscPozycji::Nazwisko);
 }
 
 void ListRegisterPage::usun() {

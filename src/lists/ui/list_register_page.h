@@ -53,6 +53,8 @@ public slots:
     void przelaczFiltr();
     void edytuj();
     void usun();
+    // "GENERUJ PLIK DO ZWSI RON": the four payment files of the selected list.
+    void plikiZwsi();
 
 private:
     void buildFilters(QWidget* parent);
