@@ -57,7 +57,10 @@ int bad(const QString& text) {
     return 2;
 }
 
-void printLine(const QString& s) { std::printf("%s\n", s.toUtf8().constData()); }
+void printLine(const QString& s) {
+    const QByteArray line = s.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
 
 } // namespace
 

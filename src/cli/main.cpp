@@ -34,7 +34,8 @@ int usage() {
 void cliError(const QString& text) {
     QString t = text;
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::fprintf(stderr, "%s\n", t.toUtf8().constData());
+    const QByteArray line = t.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 
 int cliCreateDb(const QStringList& args) {
