@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include "data/error.h"
+#include "data/integrity.h"
 #include "data/sql_dialect.h"
 #include "data/sql_functions.h"
 #include "data/transaction.h"
@@ -73,6 +74,15 @@ void Database::execRaw(const char* sql) {
 }
 
 void Database::open(const QString& path) {
+    openConnection(path, false);
+    upgrade();
+}
+
+void Database::openReadOnly(const QString& path) {
+    openConnection(path, true);
+}
+
+void Database::openConnection(const QString& path, bool readOnly) {
     close();
     const QFileInfo info(path);
     if (!info.isFile())
@@ -82,7 +92,9 @@ void Database::open(const QString& path) {
     m_db.setDatabaseName(info.absoluteFilePath());
     // Other programs may hold the file for a moment (a copy, a second window): wait for them
     // as long as a query may take instead of failing at once.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=60000"));
+    m_db.setConnectOptions(readOnly
+                               ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=60000;QSQLITE_OPEN_READONLY")
+                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=60000"));
     if (!m_db.open()) {
         const QString detail = m_db.lastError().text();
         close();
@@ -109,7 +121,6 @@ void Database::open(const QString& path) {
         close();
         throw;
     }
-    upgrade();
 }
 
 void Database::create(const QString& path) {
@@ -187,7 +198,8 @@ QStringList Database::columns(const QString& table) {
     return names;
 }
 
-void Database::backupTo(const QString& target) {
+void Database::backupTo(const QString& target,
+                        const std::function<void(const QString& temp)>& afterWrite) {
     if (!isOpen())
         fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
     const QString temp = target + QStringLiteral(".tmp");
@@ -234,6 +246,23 @@ void Database::backupTo(const QString& target) {
     if (sqlite3_close(dst) != SQLITE_OK && rc == SQLITE_OK) {
         rc = SQLITE_ERROR;
         error = QStringLiteral("sqlite3_close");
+    }
+    if (rc == SQLITE_OK && afterWrite) {
+        try {
+            afterWrite(temp);
+        } catch (...) {
+            QFile::remove(temp);
+            throw;
+        }
+    }
+    if (rc == SQLITE_OK) {
+        // A copy that SQLite itself finds damaged must never take the place of a good one.
+        const QStringList problems = BledySzybkiejKontroli(temp);
+        if (!problems.isEmpty()) {
+            rc = SQLITE_CORRUPT;
+            error =
+                QStringLiteral("Kopia nie przeszła kontroli spójności: %1").arg(problems.first());
+        }
     }
     if (rc == SQLITE_OK) {
         std::error_code ec;
