@@ -4,6 +4,7 @@
 #include "data/error.h"
 #include "data/integrity.h"
 #include "data/numbers.h"
+#include "data/transaction.h"
 #include "lists/list_repository.h"
 #include "persons/days_off.h"
 
@@ -73,6 +74,9 @@ QStringList SprawdzListy(Database& db) {
 }
 
 QStringList SprawdzBaze(Database& db) {
+    // One read transaction: the program may be writing meanwhile, and a list must be compared
+    // with its positions as they were at one moment. Nothing is written; it is rolled back.
+    Transakcja snapshot(db);
     QStringList lines;
     for (const QString& problem : BledyIntegralnosci(db))
         lines << QStringLiteral("Kontrola spójności pliku: %1").arg(problem);
