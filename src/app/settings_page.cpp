@@ -9,8 +9,8 @@
 #include "data/messages.h"
 #include "data/numbers.h"
 #include "data/settings.h"
-#include "data/unit_settings.h"
 #include "persons/banks.h"
+#include "unit/unit_settings.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -11,7 +11,7 @@
 // unnoticed.
 //
 // Output (standard output): {"pozycja": {every column}, "znaczniki": {the editor marks}},
-// numbers with 17 significant digits so that the doubles read back bit for bit.
+// numbers in their shortest form that reads back bit for bit, always with a full stop.
 // Bad input: a message on standard error and exit code 2.
 
 #include "cli/commands.h"
@@ -192,9 +192,7 @@ QString tekstJson(const QString& t) {
 QString liczbaJson(double v) {
     if (!std::isfinite(v))
         throw VexaError(QStringLiteral("Wynik obliczenia nie jest liczbą skończoną."));
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return QString::fromLatin1(buf);
+    return LiczbaDokladna(v);
 }
 
 QString wartoscJson(const QVariant& v) {

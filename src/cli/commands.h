@@ -13,6 +13,8 @@ struct CliCommand {
 
 // Prints a message on standard error ("\r" becomes a line end).
 void cliError(const QString& text);
+// Prints one line on standard output, in UTF-8.
+void cliPrint(const QString& line);
 
 int cliCreateDb(const QStringList& args);
 // Reads a list, a position and the hygiene settings as JSON from standard input and prints the
@@ -22,3 +24,6 @@ int cliCalc(const QStringList& args);
 int cliGenerate(const QStringList& args);
 // Writes a configured demo unit into a new database file.
 int cliDemoDb(const QStringList& args);
+// Checks a database file as the program sees it: "OK" and exit code 0, or one line per problem
+// and exit code 1; 2 for a file that is missing or not a database of the program.
+int cliCheckDb(const QStringList& args);

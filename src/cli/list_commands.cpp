@@ -11,7 +11,6 @@
 #include <QDate>
 #include <QFile>
 #include <QHash>
-#include <cstdio>
 
 namespace {
 
@@ -56,8 +55,6 @@ int bad(const QString& text) {
     cliError(text);
     return 2;
 }
-
-void printLine(const QString& s) { std::printf("%s\n", s.toUtf8().constData()); }
 
 } // namespace
 
@@ -123,12 +120,12 @@ int cliGenerate(const QStringList& args) {
     vexa::BrakKomunikatow quiet;
     const int id = vexa::UtworzListe(db, quiet, n, QDate::currentDate());
     const vexa::Lista l = vexa::ListRepository(db).lista(id);
-    printLine(QStringLiteral("id=%1").arg(id));
-    printLine(QStringLiteral("pozycje=%1").arg(l.iloscpozycji));
-    printLine(QStringLiteral("razem=%1").arg(vexa::Kwota00Kropka(l.razem)));
-    printLine(QStringLiteral("kasa_pln=%1").arg(vexa::Kwota00Kropka(l.zaliczka)));
-    printLine(QStringLiteral("kasa_waluta=%1").arg(vexa::Kwota00Kropka(l.zaliczkawaluta)));
-    printLine(QStringLiteral("rachunek=%1").arg(vexa::Kwota00Kropka(l.rachunek)));
+    cliPrint(QStringLiteral("id=%1").arg(id));
+    cliPrint(QStringLiteral("pozycje=%1").arg(l.iloscpozycji));
+    cliPrint(QStringLiteral("razem=%1").arg(vexa::Kwota00Kropka(l.razem)));
+    cliPrint(QStringLiteral("kasa_pln=%1").arg(vexa::Kwota00Kropka(l.zaliczka)));
+    cliPrint(QStringLiteral("kasa_waluta=%1").arg(vexa::Kwota00Kropka(l.zaliczkawaluta)));
+    cliPrint(QStringLiteral("rachunek=%1").arg(vexa::Kwota00Kropka(l.rachunek)));
     return 0;
 }
 
@@ -151,6 +148,8 @@ int cliDemoDb(const QStringList& args) {
         QFile::remove(args.first()); // never leave half a demo behind
         throw;
     }
-    printLine(QStringLiteral("Utworzono bazę demonstracyjną: %1 (osób: %2)").arg(args.first()).arg(persons));
+    cliPrint(QStringLiteral("Utworzono bazę demonstracyjną: %1 (osób: %2)")
+                 .arg(args.first())
+                 .arg(persons));
     return 0;
 }

@@ -11,14 +11,14 @@ namespace {
 // Every subcommand, one line each.
 const CliCommand kCommands[] = {
     {"create-db", "create-db PLIK          utworzenie pustej bazy danych", cliCreateDb},
-    {"demo-db", "demo-db PLIK [--persons N]  baza demonstracyjna z osobami i listami",
-     cliDemoDb},
+    {"demo-db", "demo-db PLIK [--persons N]  baza demonstracyjna z osobami i listami", cliDemoDb},
     {"generate",
      "generate --db PLIK --month MM/RRRR --zp Z|P [--subunit SKROT] [--kind P|D --rodzaj XX]\n"
      "           [--nr TEKST] [--cash-rate R] [--bank-rate R] [--tax --tax-rate R --tax-table T\n"
      "           --diet D] [--no-war] [--no-advances]   nowa lista należności",
      cliGenerate},
     {"calc", "calc < POZYCJA.json     przeliczenie pozycji listy (JSON)", cliCalc},
+    {"check-db", "check-db PLIK           sprawdzenie spójności bazy danych", cliCheckDb},
 };
 
 int usage() {
@@ -34,7 +34,13 @@ int usage() {
 void cliError(const QString& text) {
     QString t = text;
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::fprintf(stderr, "%s\n", t.toUtf8().constData());
+    const QByteArray line = t.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
+void cliPrint(const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
 int cliCreateDb(const QStringList& args) {

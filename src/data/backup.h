@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
+
 namespace vexa {
 
 class Database;
@@ -12,7 +14,10 @@ QString NazwaKopii(const QDate& day);
 
 // Copies the open database into the folder Archiwum of `programFolder` (created when
 // missing) under NazwaKopii(day), replacing a copy of the same day. Returns the folder, with
-// a trailing separator. Throws VexaError when no complete copy could be made.
-QString WykonajKopie(Database& db, const QString& programFolder, const QDate& day);
+// a trailing separator. The copy is checked before it replaces the earlier one (see
+// Database::backupTo, which also calls `afterWrite`). Throws VexaError when no complete, sound
+// copy could be made; the earlier copy then stays as it was.
+QString WykonajKopie(Database& db, const QString& programFolder, const QDate& day,
+                     const std::function<void(const QString& temp)>& afterWrite = {});
 
 } // namespace vexa

@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include "data/error.h"
+#include "data/integrity.h"
 #include "data/sql_dialect.h"
 #include "data/sql_functions.h"
 #include "data/transaction.h"
@@ -93,6 +94,15 @@ void Database::execRaw(const char* sql) {
 }
 
 void Database::open(const QString& path) {
+    openConnection(path, false);
+    upgrade();
+}
+
+void Database::openReadOnly(const QString& path) {
+    openConnection(path, true);
+}
+
+void Database::openConnection(const QString& path, bool readOnly) {
     close();
     const QFileInfo info(path);
     if (!info.isFile())
@@ -100,7 +110,8 @@ void Database::open(const QString& path) {
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(info.absoluteFilePath());
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    m_db.setConnectOptions(readOnly ? busy + QStringLiteral(";QSQLITE_OPEN_READONLY") : busy);
     if (!m_db.open()) {
         const QString detail = m_db.lastError().text();
         close();
@@ -127,7 +138,6 @@ void Database::open(const QString& path) {
         close();
         throw;
     }
-    upgrade();
 }
 
 void Database::create(const QString& path) {
@@ -203,7 +213,8 @@ QStringList Database::columns(const QString& table) {
     return names;
 }
 
-void Database::backupTo(const QString& target) {
+void Database::backupTo(const QString& target,
+                        const std::function<void(const QString& temp)>& afterWrite) {
     if (!isOpen()) fail(QStringLiteral("Baza danych nie jest otwarta."), QString());
     const QString temp = target + QStringLiteral(".tmp");
     QFile::remove(temp);
@@ -245,6 +256,23 @@ void Database::backupTo(const QString& target) {
     if (sqlite3_close(dst) != SQLITE_OK && rc == SQLITE_OK) {
         rc = SQLITE_ERROR;
         error = QStringLiteral("sqlite3_close");
+    }
+    if (rc == SQLITE_OK && afterWrite) {
+        try {
+            afterWrite(temp);
+        } catch (...) {
+            QFile::remove(temp);
+            throw;
+        }
+    }
+    if (rc == SQLITE_OK) {
+        // A copy that SQLite itself finds damaged must never take the place of a good one.
+        const QStringList problems = BledySzybkiejKontroli(temp);
+        if (!problems.isEmpty()) {
+            rc = SQLITE_CORRUPT;
+            error =
+                QStringLiteral("Kopia nie przeszła kontroli spójności: %1").arg(problems.first());
+        }
     }
     if (rc == SQLITE_OK) {
         std::error_code ec;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 struct sqlite3;
 
 namespace vexa {
@@ -26,6 +28,9 @@ public:
     // Opens an existing database file and runs the schema upgrade. A missing file, a file
     // that is not a database, or one without the settings table is refused.
     void open(const QString& path);
+    // Opens an existing database file for reading only and without the upgrade, so that a
+    // file being examined is never changed. Refuses the same files as open().
+    void openReadOnly(const QString& path);
     // Writes a new empty database (the tables, settings key DANE = "N") into a file that
     // must not exist yet, and leaves it open.
     void create(const QString& path);
@@ -47,9 +52,12 @@ public:
     bool tableExists(const QString& table);
     QStringList columns(const QString& table);
 
-    // Copies the open database into `target` consistently, even while it is in use; an
-    // existing file of that name is replaced only after the copy is complete.
-    void backupTo(const QString& target);
+    // Copies the open database into `target` consistently, even while it is in use. The copy
+    // is written under a temporary name and checked with SQLite's quick check; only a sound
+    // copy replaces an existing file of that name, a failed one is removed. `afterWrite`, when
+    // given, is called with the temporary file between writing and checking it.
+    void backupTo(const QString& target,
+                  const std::function<void(const QString& temp)>& afterWrite = {});
 
     // A transaction (or a savepoint of one) is open on this connection.
     bool wTransakcji() const;
@@ -61,6 +69,7 @@ public:
 
 private:
     friend class Transakcja;
+    void openConnection(const QString& path, bool readOnly);
     void execRaw(const char* sql);
     [[noreturn]] void fail(const QString& what, const QString& detail);
 

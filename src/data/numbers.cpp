@@ -5,9 +5,9 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace vexa {
 
@@ -53,17 +53,31 @@ Pattern parsePattern(QStringView p) {
     return r;
 }
 
+// Text of a finite value by std::to_chars, which never looks at the locale. A buffer of 512
+// characters holds any double, and any double × 100, written in full without a fraction.
+template <class... Format> QByteArray toChars(long double value, Format... format) {
+    std::array<char, 512> buf;
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, format...);
+    if (r.ec != std::errc())
+        throw VexaError(QStringLiteral("Liczby nie da się zapisać jako tekstu."));
+    return QByteArray(buf.data(), r.ptr - buf.data());
+}
+
 // The decimal digits of |value| × 10^decimals rounded half away from zero, taken from the
 // value's 18-significant-digit expansion; leading zeros removed ("" for zero).
 QByteArray scaledDigits(long double magnitude, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", magnitude);
-    // d.ddddddddddddddddde±x; the point may be a locale's own character, so read only digits.
+    // d.ddddddddddddddddde±x
+    const QByteArray text = toChars(magnitude, std::chars_format::scientific, 17);
     QByteArray mantissa;
-    const char* p = buf;
-    for (; *p && *p != 'e' && *p != 'E'; ++p)
-        if (*p >= '0' && *p <= '9') mantissa.append(*p);
-    const int exponent = *p ? std::atoi(p + 1) : 0;
+    qsizetype e = 0;
+    for (; e < text.size() && text.at(e) != 'e'; ++e)
+        if (text.at(e) >= '0' && text.at(e) <= '9') mantissa.append(text.at(e));
+    int exponent = 0;
+    if (e + 1 < text.size()) {
+        const char* first = text.constData() + e + 1;
+        if (*first == '+') ++first;
+        std::from_chars(first, text.constData() + text.size(), exponent);
+    }
     const qsizetype keep = qsizetype(exponent) + 1 + decimals;
     const qsizetype n = mantissa.size();
 
@@ -184,6 +198,14 @@ QString LiczbaOgolna(double value) {
     return QString::number(value, 'g', 15).replace(u'.', u',');
 }
 
+QString LiczbaDokladna(double value) {
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    std::array<char, 32> buf; // the longest shortest form is 24 characters
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+    return QString::fromLatin1(buf.data(), r.ptr - buf.data());
+}
+
 QString KwotaEdycja(long double value) {
     return formatujLiczbe(value, u",0.00", u',');
 }
@@ -272,13 +294,7 @@ QString DoSetnych(double value) {
     // value × 100 is exact in long double (53 + 7 bits fit in 64), so the tie is a true tie.
     const long double hundredths = rintl(static_cast<long double>(value) * 100.0L);
     if (hundredths == 0) return QStringLiteral("0");
-    const int size = std::snprintf(nullptr, 0, "%.0Lf", hundredths);
-    QByteArray buf(size + 1, '\0');
-    std::snprintf(buf.data(), buf.size(), "%.0Lf", hundredths);
-    QString out;
-    for (const char c : buf)
-        if ((c >= '0' && c <= '9') || c == '-') out.append(QChar(c));
-    return out;
+    return QString::fromLatin1(toChars(hundredths, std::chars_format::fixed, 0));
 }
 
 double ZSetnych(const QString& text) {

@@ -45,6 +45,12 @@ QString KwotaEdycja(long double value);
 // (12.5 gives "12,5", 100 gives "100").
 QString LiczbaOgolna(double value);
 
+// The shortest text that reads back as exactly the same double, with a full stop and an
+// exponent only where it is shorter (1.35 gives "1.35", 1e21 gives "1e+21"), whatever the
+// system's locale: for JSON and other files read by programs. An infinite value gives "INF" or
+// "-INF" and a NaN gives "NAN".
+QString LiczbaDokladna(double value);
+
 // An amount as users type it: an optional sign, digits, a comma or a full stop as the decimal
 // separator, blanks or non-breaking spaces between digit groups. An empty (or all-blank) text
 // is 0. *ok tells whether the text was a number; a text that is not gives 0.

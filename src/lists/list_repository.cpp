@@ -60,7 +60,7 @@ int ListRepository::dopiszPozycje(const Pozycja& p) {
         .zapisz(p);
 }
 
-SumyListy ListRepository::sumyBezTransakcji(int idlisty) {
+SumyListy ListRepository::policzSumy(int idlisty) {
     SumyListy s;
     QSqlQuery q = m_db.exec(QStringLiteral("select razem, zaliczkapln, zaliczkawaluta, rachunek, "
                                            "skladkizus, innezmniejszenia from pozycja where "
@@ -76,6 +76,11 @@ SumyListy ListRepository::sumyBezTransakcji(int idlisty) {
         s.innezmniejszenia = s.innezmniejszenia + q.value(5).toDouble();
         ++s.iloscpozycji;
     }
+    return s;
+}
+
+SumyListy ListRepository::sumyBezTransakcji(int idlisty) {
+    const SumyListy s = policzSumy(idlisty);
     // No collection flag is null; '' of older data counts the same.
     m_db.exec(QStringLiteral("update pozycja set niepobranewkasie='W' where zaliczkapln>0 and "
                              "(isnull(niepobranewkasie) or niepobranewkasie = '') and "

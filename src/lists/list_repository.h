@@ -48,6 +48,8 @@ public:
     // Sums the positions, sets the collection flag "W" on positions with a cash amount and no
     // flag, and writes the totals into the list row.
     SumyListy sumylisty(int idlisty);
+    // The totals the positions give now, as sumylisty writes them; changes nothing.
+    SumyListy policzSumy(int idlisty);
     // The list of that id is in the database.
     bool istnieje(int idlisty);
     // The list of that id; a VexaError saying so when there is none.

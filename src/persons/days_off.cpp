@@ -125,4 +125,19 @@ void UsunDzienWolny(Database& db, qint64 rowid) {
     db.exec(QStringLiteral("delete from dni_wolne where rowid = ?"), {rowid});
 }
 
+QStringList DniWolneBezOsoby(Database& db) {
+    QSqlQuery q =
+        db.exec(QStringLiteral("select rowid, pesel, typ, od, do from dni_wolne d where not exists "
+                               "(select 1 from osoba o where o.pesel = d.pesel) order by rowid"));
+    QStringList lines;
+    while (q.next())
+        lines << QStringLiteral("Dni wolne (wiersz %1, PESEL „%2”, typ %3, od %4 do %5): brak "
+                                "osoby o tym numerze PESEL.")
+                     .arg(q.value(0).toLongLong())
+                     .arg(q.value(1).toString(), q.value(2).toString(),
+                          DataZBazy(q.value(3)).toString(Qt::ISODate),
+                          DataZBazy(q.value(4)).toString(Qt::ISODate));
+    return lines;
+}
+
 } // namespace vexa

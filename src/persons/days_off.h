@@ -38,4 +38,8 @@ qint64 DopiszDzienWolny(Database& db, const DzienWolny& d);
 void ZmienDzienWolny(Database& db, qint64 rowid, const DzienWolny& d);
 void UsunDzienWolny(Database& db, qint64 rowid);
 
+// Ranges whose PESEL belongs to no person (compared as the program compares texts), one Polish
+// line each, in the order they were stored; empty when every range has its person.
+QStringList DniWolneBezOsoby(Database& db);
+
 } // namespace vexa

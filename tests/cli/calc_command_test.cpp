@@ -1,3 +1,4 @@
+#include "data/numbers.h"
 #include "data/validators.h"
 #include "lists/calculation.h"
 #include "lists/records.h"
@@ -7,6 +8,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <clocale>
+#include <string>
 
 using namespace vexa;
 
@@ -21,8 +25,10 @@ struct Wynik {
     QJsonObject znaczniki() const { return json().value("znaczniki").toObject(); }
 };
 
-Wynik uruchom(const QByteArray& wejscie) {
+Wynik uruchom(const QByteArray& wejscie, const QProcessEnvironment& env =
+                                              QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(VEXA_BIN_DIR "/vexa-cli"), {QStringLiteral("calc")});
     if (!p.waitForStarted()) return {};
     p.write(wejscie);
@@ -122,6 +128,7 @@ private slots:
     void badInputExitsWithTwo_data();
     void badInputExitsWithTwo();
     void rateThatCannotDivideFails();
+    void polishLocaleStillWritesValidJson();
 };
 
 void CalcCommandTest::fullPositionMatchesTheEngineBitForBit() {
@@ -139,8 +146,9 @@ void CalcCommandTest::fullPositionMatchesTheEngineBitForBit() {
     QCOMPARE(out["pozycja"]["iloscdni"].toInt(), 21);
     QCOMPARE(out["pozycja"]["naleznosc"].toDouble(), 7578.06);
     QVERIFY(out["pozycja"]["iloscdnirozm"].toInt() == 4);
-    // Numbers carry 17 significant digits: the unrounded share of account 1 is not cut.
-    QVERIFY(w.out.contains(QByteArray::number(oczekiwana.rachunek1bz, 'g', 17)));
+    // The unrounded share of account 1 is written in full, not cut to the grosz.
+    QVERIFY(oczekiwana.rachunek1bz != zaokraglij(oczekiwana.rachunek1bz));
+    QVERIFY(w.out.contains(LiczbaDokladna(oczekiwana.rachunek1bz).toLatin1()));
 
     const QJsonObject m = out["znaczniki"].toObject();
     QCOMPARE(m["lrachunek1waluta"].toString(), "EUR");
@@ -259,6 +267,31 @@ void CalcCommandTest::rateThatCannotDivideFails() {
     QCOMPARE(w.kod, 1);
     QVERIFY2(w.err.contains("Kurs waluty wypłacanej w kasie"), qPrintable(w.err));
     QVERIFY(w.out.isEmpty());
+}
+
+// The C library of a Polish system writes a decimal comma; the JSON must not follow it.
+void CalcCommandTest::polishLocaleStillWritesValidJson() {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    const bool available = std::setlocale(LC_ALL, "pl_PL.UTF-8") != nullptr;
+    std::setlocale(LC_ALL, before.c_str());
+    if (!available)
+        QSKIP("the locale pl_PL.UTF-8 is not installed (scripts/install-deps.sh makes it)");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("pl_PL.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+
+    const Lista l = lista();
+    Pozycja p = pozycja();
+    p.mnoznik = 1.35;
+    const Wynik w = uruchom(wejscie(l, p), env);
+    QCOMPARE(w.kod, 0);
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(w.out, &err);
+    QVERIFY2(err.error == QJsonParseError::NoError, qPrintable(err.errorString()));
+    QVERIFY(w.out.contains("\"mnoznik\": 1.35,"));
+    Pozycja oczekiwana = p;
+    przeliczpozycje(l, oczekiwana, DaneNaliczenia{95.54, 96.09});
+    porownajPozycje(doc.object()["pozycja"].toObject(), oczekiwana);
 }
 
 QTEST_GUILESS_MAIN(CalcCommandTest)

@@ -19,6 +19,11 @@ QString integrityAndCount(const QString& path, int* persons) {
     return copy.scalar("pragma integrity_check").toString();
 }
 
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class BackupTest : public QObject {
@@ -27,6 +32,7 @@ private slots:
     void nameHasNoLeadingZeros();
     void copyIsConsistentWhileInUseAndReplacesTheSameDay();
     void failedCopyIsReportedAndKeepsTheOldOne();
+    void damagedCopyIsRemovedAndKeepsTheOldOne();
 };
 
 void BackupTest::nameHasNoLeadingZeros() {
@@ -64,11 +70,7 @@ void BackupTest::failedCopyIsReportedAndKeepsTheOldOne() {
     TestDb t;
     WykonajKopie(t.db(), t.folder(), QDate(2027, 3, 5));
     const QString copy = t.folder() + "/Archiwum/5_3_2027.ach";
-    const QByteArray before = [&] {
-        QFile f(copy);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = contents(copy);
     // A file where the copy must go (named like the temporary copy's folder entry) makes the
     // copy impossible: the target is a folder.
     QDir().mkpath(t.folder() + "/Archiwum/6_3_2027.ach.tmp/x");
@@ -86,9 +88,43 @@ void BackupTest::failedCopyIsReportedAndKeepsTheOldOne() {
     blocker.close();
     QVERIFY_THROWS_EXCEPTION(VexaError, WykonajKopie(t.db(), t.folder() + "/plik", QDate(2027, 3, 5)));
 
-    QFile f(copy);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    QCOMPARE(contents(copy), before);
+}
+
+void BackupTest::damagedCopyIsRemovedAndKeepsTheOldOne() {
+    TestDb t;
+    DopiszOsoby(t.db(), 300);
+    WykonajKopie(t.db(), t.folder(), QDate(2027, 3, 5));
+    const QString copy = t.folder() + "/Archiwum/5_3_2027.ach";
+    const QByteArray before = contents(copy);
+    QVERIFY(!before.isEmpty());
+
+    // The second copy of the day is damaged on its way to the disk.
+    t.db().exec("insert into osoba (nazwisko) values ('KOWALSKI')");
+    const int root =
+        t.db().scalar("select rootpage from sqlite_master where name = 'osoba'").toInt();
+    QString written;
+    try {
+        WykonajKopie(t.db(), t.folder(), QDate(2027, 3, 5), [&](const QString& temp) {
+            written = temp;
+            QVERIFY(UszkodzStrone(temp, root));
+        });
+        QFAIL("a damaged copy replaced the previous one");
+    } catch (const VexaError& e) {
+        QVERIFY2(e.message().startsWith("Nie udało się wykonać kopii bazy danych.\r"
+                                        "Kopia nie przeszła kontroli spójności"),
+                 qPrintable(e.message()));
+    }
+    QVERIFY(!written.isEmpty());
+    QVERIFY(!QFile::exists(written));
+    QCOMPARE(contents(copy), before);
+    QCOMPARE(QDir(t.folder() + "/Archiwum").entryList(QDir::Files).size(), 1);
+
+    // Undamaged, the same copy passes the check and replaces the old one.
+    WykonajKopie(t.db(), t.folder(), QDate(2027, 3, 5));
+    int persons = -1;
+    QCOMPARE(integrityAndCount(copy, &persons), "ok");
+    QCOMPARE(persons, 301);
 }
 
 QTEST_GUILESS_MAIN(BackupTest)

@@ -3,8 +3,10 @@
 
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 using namespace vexa;
 
@@ -222,6 +224,52 @@ private slots:
             QCOMPARE(e.message(),
                      QStringLiteral("Wartość „%1” nie jest liczbą całkowitą setnych.").arg(text));
         }
+    }
+
+    // Numbers read back by programs: the shortest text that gives the same double again.
+    void exactNumber_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("short decimal") << 1.35 << "1.35";
+        QTest::newRow("sum that is not 0.3") << 0.1 + 0.2 << "0.30000000000000004";
+        QTest::newRow("whole") << 100.0 << "100";
+        QTest::newRow("negative") << -7578.06 << "-7578.06";
+        QTest::newRow("negative zero") << -0.0 << "-0";
+        QTest::newRow("large") << 1e21 << "1e+21";
+        QTest::newRow("smallest") << std::numeric_limits<double>::denorm_min() << "5e-324";
+        QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.7976931348623157e+308";
+    }
+    void exactNumber() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        const QString text = LiczbaDokladna(value);
+        QCOMPARE(text, expected);
+        bool ok = false;
+        const double back = text.toDouble(&ok);
+        QVERIFY(ok);
+        QVERIFY(back == value && std::signbit(back) == std::signbit(value));
+        QCOMPARE(LiczbaDokladna(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("NAN"));
+        QCOMPARE(LiczbaDokladna(-std::numeric_limits<double>::infinity()), QStringLiteral("-INF"));
+    }
+
+    // Under a Polish locale the C library writes a decimal comma; nothing here may follow it.
+    void formatsIgnoreThePolishLocale() {
+        const std::string before = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, "pl_PL.UTF-8"))
+            QSKIP("the locale pl_PL.UTF-8 is not installed (scripts/install-deps.sh makes it)");
+        const QString exact = LiczbaDokladna(1.35);
+        const QString dot = Kwota00Kropka(1234.565L);
+        const QString comma = KwotaGrupy(1234567.891L);
+        const QString small = Kwota00Kropka(0.004999L);
+        const QString hundredths = DoSetnych(-12345678901.23);
+        const double fromHundredths = ZSetnych(QStringLiteral("135"));
+        std::setlocale(LC_ALL, before.c_str());
+        QCOMPARE(exact, QStringLiteral("1.35"));
+        QCOMPARE(dot, QStringLiteral("1234.57"));
+        QCOMPARE(comma, QStringLiteral("1 234 567,89"));
+        QCOMPARE(small, QStringLiteral("0.00"));
+        QCOMPARE(hundredths, QStringLiteral("-1234567890123"));
+        QCOMPARE(fromHundredths, 1.35);
     }
 
     void settingRoundTrip() {

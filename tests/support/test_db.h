@@ -16,3 +16,11 @@ private:
     QTemporaryDir m_dir;
     vexa::Database m_db;
 };
+
+// Adds `count` persons NOWAK0, NOWAK1, … in one transaction: rows enough to fill several pages.
+void DopiszOsoby(vexa::Database& db, int count);
+
+// Overwrites page `page` (counted from 1) of a closed database file with garbage, as a failing
+// disk would; the page size is read from the file's header. Returns false when the file is
+// shorter than that page or cannot be written.
+bool UszkodzStrone(const QString& file, int page);

@@ -1,7 +1,7 @@
 #include "data/settings.h"
-#include "data/unit_settings.h"
 #include "persons/banks.h"
 #include "support/test_db.h"
+#include "unit/unit_settings.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "data/unit_settings.h"
+#include "unit/unit_settings.h"
 
 #include "data/database.h"
 #include "data/error.h"
