@@ -27,3 +27,7 @@ int cliDemoDb(const QStringList& args);
 // Checks a database file as the program sees it: "OK" and exit code 0, or one line per problem
 // and exit code 1; 2 for a file that is missing or not a database of the program.
 int cliCheckDb(const QStringList& args);
+// Writes the transfer files of a list as GENERUJ PRZELEWY does and prints the report.
+int cliTransfers(const QStringList& args);
+// Writes the four ZWSI RON files of a list as GENERUJ PLIK DO ZWSI RON does.
+int cliZwsi(const QStringList& args);

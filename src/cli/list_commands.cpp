@@ -1,5 +1,6 @@
 // vexa-cli generate and demo-db: list creation and the demo unit, without windows.
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "data/messages.h"
@@ -12,62 +13,17 @@
 #include <QFile>
 #include <QHash>
 
-namespace {
-
-// Options "--name value" and flags "--name"; anything else is a usage error.
-struct Options {
-    QHash<QString, QString> values;
-    QStringList flags;
-    QString error;
-};
-
-Options parse(const QStringList& args, const QStringList& withValue, const QStringList& flags) {
-    Options o;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString a = args[i];
-        if (withValue.contains(a)) {
-            if (i + 1 >= args.size()) {
-                o.error = QStringLiteral("Brak wartości opcji %1.").arg(a);
-                return o;
-            }
-            o.values.insert(a, args[++i]);
-        } else if (flags.contains(a)) {
-            o.flags << a;
-        } else {
-            o.error = QStringLiteral("Nieznana opcja: %1").arg(a);
-            return o;
-        }
-    }
-    return o;
-}
-
-bool number(const Options& o, const QString& name, double& out, QString& error) {
-    if (!o.values.contains(name))
-        return true;
-    bool ok = false;
-    out = vexa::ParsujKwote(o.values.value(name), &ok);
-    if (!ok)
-        error = QStringLiteral("Niepoprawna liczba w opcji %1: %2").arg(name, o.values.value(name));
-    return ok;
-}
-
-int bad(const QString& text) {
-    cliError(text);
-    return 2;
-}
-
-} // namespace
 
 int cliGenerate(const QStringList& args) {
-    const Options o = parse(args,
+    const CliOptions o = cliParse(args,
                             {"--db", "--month", "--zp", "--subunit", "--kind", "--rodzaj", "--nr",
                              "--cash-rate", "--bank-rate", "--tax-rate", "--tax-table", "--diet"},
                             {"--tax", "--no-war", "--no-advances"});
     if (!o.error.isEmpty())
-        return bad(o.error);
+        return cliBadUse(o.error);
     for (const char* required : {"--db", "--month", "--zp"})
         if (!o.values.contains(QString::fromLatin1(required)))
-            return bad(QStringLiteral("Brak wymaganej opcji %1.").arg(QString::fromLatin1(required)));
+            return cliBadUse(QStringLiteral("Brak wymaganej opcji %1.").arg(QString::fromLatin1(required)));
 
     vexa::NowaLista n;
     const QStringList month = o.values.value("--month").split(u'/');
@@ -77,13 +33,13 @@ int cliGenerate(const QStringList& args) {
         n.rok = month[1].toInt(&okYear);
     }
     if (!okMonth || !okYear)
-        return bad(QStringLiteral("Miesiąc podaje się jako MM/RRRR, np. 03/2027."));
+        return cliBadUse(QStringLiteral("Miesiąc podaje się jako MM/RRRR, np. 03/2027."));
     n.zp = o.values.value("--zp");
     if (n.zp != QLatin1String("Z") && n.zp != QLatin1String("P"))
-        return bad(QStringLiteral("Opcja --zp przyjmuje Z (żołnierze) lub P (pracownicy)."));
+        return cliBadUse(QStringLiteral("Opcja --zp przyjmuje Z (żołnierze) lub P (pracownicy)."));
     const QString kind = o.values.value("--kind", "P");
     if (kind != QLatin1String("P") && kind != QLatin1String("D"))
-        return bad(QStringLiteral("Opcja --kind przyjmuje P (lista pełna) lub D (dodatkowa)."));
+        return cliBadUse(QStringLiteral("Opcja --kind przyjmuje P (lista pełna) lub D (dodatkowa)."));
     n.dodatkowa = kind == QLatin1String("D");
     if (n.dodatkowa) {
         n.rodzaj = o.values.value("--rodzaj");
@@ -91,7 +47,7 @@ int cliGenerate(const QStringList& args) {
         for (const auto& k : vexa::RodzajeListy())
             known = known || k.kod == n.rodzaj;
         if (!known)
-            return bad(QStringLiteral("Lista dodatkowa wymaga opcji --rodzaj z jednym z kodów: "
+            return cliBadUse(QStringLiteral("Lista dodatkowa wymaga opcji --rodzaj z jednym z kodów: "
                                       "NU NP WN RD EZ ZB ZP ZA ZN ES NN PS NI ZK SH JN."));
     }
     if (o.values.contains("--subunit")) {
@@ -99,11 +55,11 @@ int cliGenerate(const QStringList& args) {
         n.skrotpododdzial = o.values.value("--subunit");
     }
     QString error;
-    if (!number(o, "--cash-rate", n.kurszaliczki, error) ||
-        !number(o, "--bank-rate", n.kursrach, error) ||
-        !number(o, "--tax-rate", n.podatekKurs, error) ||
-        !number(o, "--diet", n.podatekDieta, error))
-        return bad(error);
+    if (!cliNumber(o, "--cash-rate", n.kurszaliczki, error) ||
+        !cliNumber(o, "--bank-rate", n.kursrach, error) ||
+        !cliNumber(o, "--tax-rate", n.podatekKurs, error) ||
+        !cliNumber(o, "--diet", n.podatekDieta, error))
+        return cliBadUse(error);
     n.podatek = o.flags.contains("--tax");
     n.podatekTabela = o.values.value("--tax-table");
     n.dodatekWojenny = !o.flags.contains("--no-war");
@@ -116,7 +72,7 @@ int cliGenerate(const QStringList& args) {
         n.pododdzial = db.scalar("select nazwa from pododdzial where skrot = ?", {n.skrotpododdzial})
                            .toString();
     if (const auto e = vexa::SprawdzNowaListe(n))
-        return bad(QString(e->komunikat).replace(u'\r', u' '));
+        return cliBadUse(QString(e->komunikat).replace(u'\r', u' '));
     vexa::BrakKomunikatow quiet;
     const int id = vexa::UtworzListe(db, quiet, n, QDate::currentDate());
     const vexa::Lista l = vexa::ListRepository(db).lista(id);
@@ -131,14 +87,14 @@ int cliGenerate(const QStringList& args) {
 
 int cliDemoDb(const QStringList& args) {
     if (args.isEmpty())
-        return bad(QStringLiteral("Użycie: vexa-cli demo-db PLIK [--persons N]"));
-    const Options o = parse(args.mid(1), {"--persons"}, {});
+        return cliBadUse(QStringLiteral("Użycie: vexa-cli demo-db PLIK [--persons N]"));
+    const CliOptions o = cliParse(args.mid(1), {"--persons"}, {});
     if (!o.error.isEmpty())
-        return bad(o.error);
+        return cliBadUse(o.error);
     bool ok = true;
     const int persons = o.values.value("--persons", "120").toInt(&ok);
     if (!ok || persons < 0 || persons > 100000)
-        return bad(QStringLiteral("Liczba osób (--persons) musi być liczbą od 0 do 100000."));
+        return cliBadUse(QStringLiteral("Liczba osób (--persons) musi być liczbą od 0 do 100000."));
     vexa::Database db;
     db.create(args.first());
     try {

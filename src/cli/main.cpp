@@ -19,6 +19,12 @@ const CliCommand kCommands[] = {
      cliGenerate},
     {"calc", "calc < POZYCJA.json     przeliczenie pozycji listy (JSON)", cliCalc},
     {"check-db", "check-db PLIK           sprawdzenie spójności bazy danych", cliCheckDb},
+    {"transfers",
+     "transfers --db PLIK --list ID --out PLIK.imp --title TEKST [--title2 TEKST]\n"
+     "           [--title3 TEKST] [--value-date DD/MM/RRRR] [--only-pln | --only-currency]\n"
+     "           [--not-collected]   pliki przelewów (PLN i \"wal_\") z raportem",
+     cliTransfers},
+    {"zwsi", "zwsi --db PLIK --list ID --out FOLDER/NAZWA   pliki dla ZWSI RON", cliZwsi},
 };
 
 int usage() {

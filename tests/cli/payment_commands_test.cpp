@@ -1,0 +1,143 @@
+// vexa-cli transfers and zwsi: the same files as the buttons, the report on standard output,
+// and the exit codes of bad use, a missing list and a file that cannot be written.
+#include "data/database.h"
+#include "lists/list_repository.h"
+#include "payments/transfers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vexa;
+
+namespace {
+
+struct Wynik {
+    int kod = -1;
+    QStringList linie;
+    QString err;
+};
+
+Wynik uruchom(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VEXA_BIN_DIR "/vexa-cli"), args);
+    if (!p.waitForFinished(120000)) return {};
+    Wynik w{p.exitCode(), {}, QString::fromUtf8(p.readAllStandardError())};
+    w.linie = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
+    return w;
+}
+
+QByteArray czytaj(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PaymentCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void transfersWriteWhatTheButtonWrites();
+    void zwsiWritesTheFourFilesFolder();
+    void badUseMissingListsAndUnwritableFiles();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_db;
+};
+
+void PaymentCommandsTest::initTestCase() {
+    m_db = m_dir.filePath("demo.mdb");
+    QCOMPARE(uruchom({"demo-db", m_db, "--persons", "20"}).kod, 0);
+}
+
+void PaymentCommandsTest::transfersWriteWhatTheButtonWrites() {
+    const QString out = m_dir.filePath("przelewy/marzec.imp");
+    const Wynik w = uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title",
+                             "WYPŁATA", "--title2", "LISTA 1", "--value-date", "07/12/2026"});
+    QCOMPARE(w.kod, 0);
+    QVERIFY(w.linie.contains("      RAPORT Z GENEROWANIA PRZELEWÓW:"));
+    // The same bytes as the core builds for the list: every position marked (none was), in
+    // the editor's order.
+    Database db;
+    db.open(m_db);
+    ListRepository repo(db);
+    QCOMPARE(repo.iloscZaznaczonych(1), repo.lista(1).iloscpozycji);
+    OpcjePrzelewow o;
+    o.tytul1 = "WYPŁATA";
+    o.tytul2 = "LISTA 1";
+    o.dataWaluty = QDate(2026, 12, 7);
+    o.plik = QDir::toNativeSeparators(out);
+    o.dzis = QDate::currentDate();
+    const WynikPrzelewow expected = PrzelewyListy(db, 1, KolejnoscPozycji::Nazwisko, o);
+    QVERIFY(expected.plnWykonane > 0);
+    QCOMPARE(czytaj(out), expected.pln);
+    QCOMPARE(w.linie.mid(0, expected.raport.size()), expected.raport);
+    QCOMPARE(QFile::exists(PlikWalutowy(out)), expected.zostajeWaluta);
+
+    // --only-currency: no PLN file remains under the name, not even the earlier one.
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title", "X",
+                      "--only-currency"})
+                 .kod,
+             0);
+    QVERIFY(!QFile::exists(out));
+    // The not-collected case always leaves its PLN file.
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title", "X",
+                      "--not-collected"})
+                 .kod,
+             0);
+    QVERIFY(QFile::exists(out));
+}
+
+void PaymentCommandsTest::zwsiWritesTheFourFilesFolder() {
+    const QString out = m_dir.filePath("zwsi/lista.txt");
+    const Wynik w = uruchom({"zwsi", "--db", m_db, "--list", "1", "--out", out});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.linie.first(), "Pliki dla ZWSI RON zostały utworzone.");
+    QVERIFY(!QFile::exists(out));
+    const QStringList files = QDir(m_dir.filePath("zwsi")).entryList(QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString& f : files) {
+        QVERIFY2(f.endsWith("_lista.txt"), qPrintable(f));
+        const QByteArray bytes = czytaj(m_dir.filePath("zwsi/" + f));
+        QVERIFY(bytes.endsWith("\r\n"));
+    }
+}
+
+void PaymentCommandsTest::badUseMissingListsAndUnwritableFiles() {
+    const QString out = m_dir.filePath("x.imp");
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out}).kod, 2);
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title", "X",
+                      "--only-pln", "--only-currency"})
+                 .kod,
+             2);
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title",
+                      QString(36, u'A')})
+                 .kod,
+             2);
+    QCOMPARE(uruchom({"transfers", "--db", m_db, "--list", "1", "--out", out, "--title", "X",
+                      "--value-date", "2026-12-07"})
+                 .kod,
+             2);
+    QCOMPARE(uruchom({"zwsi", "--db", m_db, "--list", "x", "--out", out}).kod, 2);
+    Wynik w = uruchom({"zwsi", "--db", m_db, "--list", "99", "--out", out});
+    QCOMPARE(w.kod, 1);
+    QVERIFY(w.err.contains("Nie ma listy należności"));
+    // A folder that cannot be made (a file stands in its place).
+    QFile blocker(m_dir.filePath("plik"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    w = uruchom({"transfers", "--db", m_db, "--list", "1", "--out",
+                 m_dir.filePath("plik/a.imp"), "--title", "X"});
+    QCOMPARE(w.kod, 1);
+    QVERIFY(w.err.startsWith("Nie można zapisać pliku:"));
+    QCOMPARE(uruchom({"zwsi", "--db", m_dir.filePath("brak.mdb"), "--list", "1", "--out", out})
+                 .kod,
+             1);
+}
+
+QTEST_GUILESS_MAIN(PaymentCommandsTest)
+#include "payment_commands_test.moc"
