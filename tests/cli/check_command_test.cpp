@@ -6,24 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/cli_run.h"
+
 using namespace vexa;
 
 namespace {
 
-struct Wynik {
-    int kod = -1;
-    QStringList linie;
-    QString err;
-};
-
-Wynik uruchom(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(VEXA_BIN_DIR "/vexa-cli"), args);
-    if (!p.waitForFinished(120000)) return {};
-    Wynik w{p.exitCode(), {}, QString::fromUtf8(p.readAllStandardError())};
-    w.linie = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    return w;
-}
 
 QByteArray skrot(const QString& path) {
     QFile f(path);
@@ -61,7 +49,7 @@ private:
 void CheckCommandTest::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_demo = m_dir.filePath("demo.mdb");
-    const Wynik w = uruchom({"demo-db", m_demo, "--persons", "40"});
+    const WynikCli w = uruchomCli({"demo-db", m_demo, "--persons", "40"});
     QVERIFY2(w.kod == 0, qPrintable(w.err));
 }
 
@@ -77,7 +65,7 @@ void CheckCommandTest::demoDatabaseIsSoundAndStaysUnchanged() {
         d.exec("alter table pozycja drop column zmniejszenie_urlop");
     }
     const QByteArray before = skrot(db);
-    const Wynik w = uruchom({"check-db", db});
+    const WynikCli w = uruchomCli({"check-db", db});
     QCOMPARE(w.linie, QStringList{"OK"});
     QCOMPARE(w.kod, 0);
     QVERIFY2(w.err.isEmpty(), qPrintable(w.err));
@@ -104,7 +92,7 @@ void CheckCommandTest::eachBrokenRuleGivesOneLine() {
         d.exec("insert into dni_wolne (pesel, typ, od, do) "
                "values ('99999999999', 'U', '2027-03-01', '2027-03-05')");
     }
-    const Wynik w = uruchom({"check-db", db});
+    const WynikCli w = uruchomCli({"check-db", db});
     QCOMPARE(w.kod, 1);
     QVERIFY2(w.linie.size() == 4, qPrintable(w.linie.join('\n')));
     QCOMPARE(ile(w.linie, {"Lista id=1 ", "razem = ", "w liście, a z pozycji wynika"}), 1);
@@ -126,17 +114,17 @@ void CheckCommandTest::notADatabaseExitsWithTwo() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(200));
     f.close();
-    Wynik w = uruchom({"check-db", text});
+    WynikCli w = uruchomCli({"check-db", text});
     QCOMPARE(w.kod, 2);
     QVERIFY(w.linie.isEmpty());
     QVERIFY(!w.err.isEmpty());
 
-    w = uruchom({"check-db", m_dir.filePath("brak.mdb")});
+    w = uruchomCli({"check-db", m_dir.filePath("brak.mdb")});
     QCOMPARE(w.kod, 2);
     QVERIFY2(w.err.contains("Brak pliku bazy danych"), qPrintable(w.err));
     QVERIFY(!QFile::exists(m_dir.filePath("brak.mdb")));
 
-    QCOMPARE(uruchom({"check-db"}).kod, 2);
+    QCOMPARE(uruchomCli({"check-db"}).kod, 2);
 }
 
 QTEST_GUILESS_MAIN(CheckCommandTest)
