@@ -44,6 +44,7 @@ struct Odpowiedzi {
     int pokazan = 0;
     bool bezTytuluZostal = false;
     QString raport;
+    QString drukTytul, drukTekst; // what DRUKUJ sent to the printer
 };
 
 void odpowiadaj(QTimer& timer, Odpowiedzi& o, ScriptedMessages& msg) {
@@ -63,6 +64,11 @@ void odpowiadaj(QTimer& timer, Odpowiedzi& o, ScriptedMessages& msg) {
             tak->click();
         } else {
             o.raport = d->raport();
+            d->ustawDrukowanie([&o](const QString& title, const QString& text) {
+                o.drukTytul = title;
+                o.drukTekst = text;
+            });
+            d->findChild<QPushButton*>("SpeedButton1")->click(); // DRUKUJ, answered yes
             tak->click();
         }
     });
@@ -106,6 +112,10 @@ void PaymentButtonsTest::transfersForAllPersonsWhenNoneIsMarked() {
     QVERIFY(o.raport.contains("        NAZWA PLIKU: " + QDir::toNativeSeparators(file)));
     QCOMPARE(f.files().requests().last().title, "Nazwa pliku programu VIDEOTEL");
     QCOMPARE(f.window().aktywnaStrona(), "edlista");
+    // DRUKUJ asked first, then printed the report as it stands.
+    QCOMPARE(f.messages().lastText(), "Czy wydrukować raport z generowania przelewów?");
+    QCOMPARE(o.drukTytul, "Raport z generowania przelewów");
+    QCOMPARE(o.drukTekst, o.raport);
 }
 
 void PaymentButtonsTest::cancelledRunWritesNothing() {
