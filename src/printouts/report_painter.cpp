@@ -1,0 +1,107 @@
+#include "printouts/report_painter.h"
+
+#include "data/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace vexa {
+
+namespace {
+
+QFont czcionka(const Czcionka& c, QPainter& painter, double pikseliNaMm) {
+    QFont f(c.stalaSzerokosc ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+    // A point is 25.4 / 72 mm; the size is given in the device's own points so that the text
+    // comes out that many millimetres high whatever the device's resolution.
+    const double dpi = painter.device() ? painter.device()->logicalDpiY() : 96.0;
+    f.setPointSizeF(c.punkty * 25.4 * pikseliNaMm / dpi);
+    f.setBold(c.pogrubiona);
+    f.setItalic(c.kursywa);
+    f.setUnderline(c.podkreslona);
+    return f;
+}
+
+QRectF naPiksele(const QRectF& mm, double k) {
+    return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
+}
+
+} // namespace
+
+void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const Ramka& r : s.ramki) {
+        if (r.wypelnienie.isValid()) painter.fillRect(naPiksele(r.pole, k), r.wypelnienie);
+        if (r.grubosc > 0) {
+            painter.setPen(QPen(Qt::black, r.grubosc * k));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(naPiksele(r.pole, k));
+        }
+    }
+    for (const Linia& l : s.linie) {
+        painter.setPen(QPen(Qt::black, l.grubosc * k));
+        painter.drawLine(l.od * k, l.do_ * k);
+    }
+    for (const Obraz& o : s.obrazy)
+        painter.drawImage(naPiksele(o.pole, k), o.obraz);
+    for (const Tekst& t : s.teksty) {
+        painter.setFont(czcionka(t.czcionka, painter, k));
+        painter.setPen(t.kolor);
+        const QRectF box = naPiksele(t.pole, k);
+        const int align = Qt::AlignVCenter | (t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
+                                              : t.wyrownanie == Wyrownanie::Srodek ? Qt::AlignHCenter
+                                                                                   : Qt::AlignLeft);
+        painter.save();
+        painter.setClipRect(box);
+        painter.drawText(box, align, t.tresc);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+void DrukujStrony(const Raport& raport, QPagedPaintDevice& urzadzenie, int od, int do_) {
+    urzadzenie.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         raport.poziomo ? QPageLayout::Landscape
+                                                        : QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter(&urzadzenie);
+    if (!painter.isActive())
+        throw VexaError(QStringLiteral("Nie można rozpocząć drukowania."));
+    const double k = urzadzenie.logicalDpiX() / 25.4;
+    const int first = qMax(1, od);
+    const int last = qMin(raport.iloscStron(), do_);
+    for (int i = first; i <= last; ++i) {
+        if (i > first) urzadzenie.newPage();
+        RysujStrone(painter, raport.strony[i - 1], k);
+    }
+}
+
+void ZapiszPdf(const Raport& raport, const QString& plik) {
+    const QString nazwa = QDir::toNativeSeparators(plik);
+    if (!QDir().mkpath(QFileInfo(plik).absolutePath()))
+        throw VexaError(QStringLiteral("Nie można zapisać pliku:\r") + nazwa);
+    QSaveFile file(plik);
+    if (!file.open(QIODevice::WriteOnly))
+        throw VexaError(QStringLiteral("Nie można zapisać pliku:\r") + nazwa + "\r\r" +
+                        file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(600);
+        pdf.setTitle(raport.tytulZadania);
+        pdf.setCreator(QStringLiteral("VEXA-F"));
+        DrukujStrony(raport, pdf, 1, raport.iloscStron());
+    }
+    if (!file.commit())
+        throw VexaError(QStringLiteral("Nie można zapisać pliku:\r") + nazwa + "\r\r" +
+                        file.errorString());
+}
+
+} // namespace vexa
