@@ -14,6 +14,7 @@
 #include "lists/ui/list_register_page.h"
 #include "lists/ui/new_list_dialog.h"
 #include "persons/ui/dictionaries_page.h"
+#include "printouts/ui/preview_page.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
 
@@ -64,6 +65,7 @@ void ZainstalujStrony(MainWindow& window, AppContext& ctx) {
     window.ustawStrone(QStringLiteral("dane"), new SettingsPage(ctx));
     window.ustawStrone(QStringLiteral("slowniki"), new DictionariesPage(ctx));
     window.ustawStrone(QStringLiteral("skladniki"), new ConstantsPage(ctx));
+    window.ustawStrone(QStringLiteral("podgl"), new PreviewPage(ctx));
     ZainstalujStronyOsob(window, ctx);
     ZainstalujStronyList(window, ctx);
     PolaczStrony(window, ctx);
