@@ -43,6 +43,10 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
         // The new list opens by its id, also when the register's filters do not show it.
         editor->otworz(id);
     });
+    if (auto* podglad = qobject_cast<PreviewPage*>(window.strona(QStringLiteral("podgl"))))
+        reg->ustawDrukowanie([&ctx, podglad, editor](int id) {
+            DrukujListe(ctx, *podglad, id, editor->kolejnosc());
+        });
     if (person)
         person->ustawOtwieranieListy([reg, editor, &ctx](int idlisty, const QString& pesel) {
             reg->odswiezlisty();

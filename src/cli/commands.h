@@ -31,3 +31,5 @@ int cliCheckDb(const QStringList& args);
 int cliTransfers(const QStringList& args);
 // Writes the four ZWSI RON files of a list as GENERUJ PLIK DO ZWSI RON does.
 int cliZwsi(const QStringList& args);
+// Writes the printout of a list (as DRUKUJ LISTĘ shows it) to a PDF file.
+int cliPrintList(const QStringList& args);

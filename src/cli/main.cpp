@@ -4,6 +4,8 @@
 #include "data/error.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -25,6 +27,9 @@ const CliCommand kCommands[] = {
      "           [--not-collected]   pliki przelewów (PLN i \"wal_\") z raportem",
      cliTransfers},
     {"zwsi", "zwsi --db PLIK --list ID --out FOLDER/NAZWA   pliki dla ZWSI RON", cliZwsi},
+    {"print",
+     "print --db PLIK --list ID --pdf PLIK.pdf [--zero] [--times]   wydruk listy do pliku PDF",
+     cliPrintList},
 };
 
 int usage() {
@@ -58,8 +63,14 @@ int cliCreateDb(const QStringList& args) {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Printouts draw text, which needs the fonts of a GUI application; without a screen it
+    // runs on the offscreen platform. Every other command needs no more than the core.
+    const bool drawsText = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (drawsText && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(drawsText ? new QGuiApplication(argc, argv)
+                                                    : new QCoreApplication(argc, argv));
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();

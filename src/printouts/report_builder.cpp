@@ -37,6 +37,11 @@ BudowaRaportu::BudowaRaportu(Raport& raport, double margines)
       m_szerokosc(raport.rozmiarStrony().width() - 2 * margines),
       m_dol(raport.rozmiarStrony().height() - margines) {}
 
+void BudowaRaportu::ustawTytul(double wysokosc, Rysuj rysuj) {
+    m_tytulWys = wysokosc;
+    m_tytul = std::move(rysuj);
+}
+
 void BudowaRaportu::ustawNaglowekStrony(double wysokosc, Rysuj rysuj) {
     m_naglowekWys = wysokosc;
     m_naglowek = std::move(rysuj);
@@ -55,6 +60,12 @@ double BudowaRaportu::wolneMiejsce() const {
 void BudowaRaportu::nowaStrona() {
     m_raport.strony.append(StronaRaportu{});
     m_y = m_margines;
+    if (m_tytul && m_raport.strony.size() == 1) {
+        Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
+        m_tytul(p);
+        m_y += m_tytulWys;
+    }
+    m_pierwszePasmo = m_y + m_naglowekWys;
     if (m_naglowek) {
         Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
         m_naglowek(p);
@@ -65,7 +76,7 @@ void BudowaRaportu::nowaStrona() {
 void BudowaRaportu::pasmo(double wysokosc, const Rysuj& rysuj) {
     // A band taller than a whole page is placed on a page of its own and clipped there.
     if (m_raport.strony.isEmpty() ||
-        (m_y + wysokosc > m_dol - m_stopkaWys && m_y > m_margines + m_naglowekWys))
+        (m_y + wysokosc > m_dol - m_stopkaWys && m_y > m_pierwszePasmo))
         nowaStrona();
     Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
     rysuj(p);

@@ -40,6 +40,8 @@ public:
     // Margins in millimetres on every side of the page.
     explicit BudowaRaportu(Raport& raport, double margines = 10);
 
+    // The title band: at the top of the first page, above the page header.
+    void ustawTytul(double wysokosc, Rysuj rysuj);
     void ustawNaglowekStrony(double wysokosc, Rysuj rysuj);
     void ustawStopke(double wysokosc, RysujStopke rysuj);
 
@@ -57,8 +59,9 @@ private:
     Raport& m_raport;
     double m_margines, m_szerokosc, m_dol;
     double m_y = 0;
-    double m_naglowekWys = 0, m_stopkaWys = 0;
-    Rysuj m_naglowek;
+    double m_pierwszePasmo = 0; // where the first band of the current page starts
+    double m_naglowekWys = 0, m_stopkaWys = 0, m_tytulWys = 0;
+    Rysuj m_naglowek, m_tytul;
     RysujStopke m_stopka;
 };
 

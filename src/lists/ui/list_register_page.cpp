@@ -214,6 +214,13 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
     zwsi->setToolTip(QStringLiteral("Pliki kasy i rachunków dla systemu ZWSI RON"));
     connect(zwsi, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::plikiZwsi));
     row->addWidget(zwsi);
+    auto* druk = PrzyciskListy(QStringLiteral("DRUKUJ\nLISTĘ"), QStringLiteral("sblistywydruk"),
+                               parent);
+    druk->setToolTip(QStringLiteral("Wydruk listy należności"));
+    connect(druk, &QPushButton::clicked, this, guarded([this] {
+                if (m_drukuj) m_drukuj(biezacaLista());
+            }));
+    row->addWidget(druk);
     row->addSpacing(24);
     row->addWidget(m_nowa);
     row->addWidget(edit);

@@ -33,6 +33,8 @@ public:
     void ustawEdytor(ListEditorPage* editor) { m_editor = editor; }
     // The new-list dialog is wired here once it exists; until then "NOWA" stays disabled.
     void ustawNowaLista(std::function<void()> action);
+    // What DRUKUJ LISTĘ does with the selected list's id.
+    void ustawDrukowanie(std::function<void(int idlisty)> drukuj) { m_drukuj = std::move(drukuj); }
 
     // The current list's id, 0 when there is none.
     int biezacaLista() const;
@@ -81,6 +83,7 @@ private:
     ContingentDialog* m_pkwDialog;
     ListEditorPage* m_editor = nullptr;
     std::function<void()> m_nowaLista;
+    std::function<void(int)> m_drukuj;
 };
 
 } // namespace vexa

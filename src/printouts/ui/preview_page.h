@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/list_repository.h"
 #include "printouts/page_model.h"
 
 #include <QWidget>
@@ -76,5 +77,13 @@ private:
     QComboBox* m_zoom;
     std::function<bool(QPrinter&)> m_dialogDrukarki;
 };
+
+} // namespace vexa
+
+namespace vexa {
+
+// DRUKUJ LISTĘ of the list register: the to-do check, the zero-positions question and the
+// printout of the list's kind on the preview page (return page "listy").
+void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPozycji kolejnosc);
 
 } // namespace vexa
