@@ -225,7 +225,9 @@ void PreviewPage::odswiez() {
         return;
     }
     const QSizeF mm = m_raport.rozmiarStrony();
-    const QSize room = m_przewijanie->viewport()->size() - QSize(28, 28);
+    // Room for the page inside the scroll area, its scroll bars and the page's shadow left out.
+    const int pasek = m_przewijanie->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize room = m_przewijanie->size() - QSize(32 + pasek, 32);
     double k = logicalDpiX() / 25.4; // 100 %
     if (m_zoom->currentIndex() == 0)
         k = room.width() / mm.width();
