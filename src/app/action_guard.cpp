@@ -58,8 +58,7 @@ bool ActionGuard::run(const std::function<void()>& action) noexcept {
         error = QStringLiteral("Nieznany błąd programu. Czynność nie została wykonana.");
     }
     --g_depth;
-    if (error.isNull())
-        return true;
+    if (error.isNull()) return true;
     // The transaction guards of the action have undone their work while the error left
     // them; what an outermost action still holds open (a statement that failed half-way) is
     // rolled back before anybody is asked anything, so no message waits with the file locked.

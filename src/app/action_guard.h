@@ -29,16 +29,18 @@ public:
 // wraps a member function. The wrapper takes what the signal passes and hands on as many
 // arguments as the slot accepts, as Qt does for a plain slot.
 template <class F> auto guarded(F f) {
-    return [f = std::move(f)](auto&&... args)
-               -> decltype(std::invoke(f, std::forward<decltype(args)>(args)...), void()) {
+    return [f = std::move(f)](
+               auto&&... args) -> decltype(std::invoke(f, std::forward<decltype(args)>(args)...),
+                                           void()) {
         ActionGuard::run([&] { std::invoke(f, std::forward<decltype(args)>(args)...); });
     };
 }
 
 template <class C, class M> auto guarded(C* object, M member) {
-    return [object, member](auto&&... args)
-               -> decltype(std::invoke(member, object, std::forward<decltype(args)>(args)...),
-                           void()) {
+    return [object,
+            member](auto&&... args) -> decltype(std::invoke(member, object,
+                                                            std::forward<decltype(args)>(args)...),
+                                                void()) {
         ActionGuard::run(
             [&] { std::invoke(member, object, std::forward<decltype(args)>(args)...); });
     };

@@ -13,17 +13,17 @@
 #include <QFile>
 #include <QHash>
 
-
 int cliGenerate(const QStringList& args) {
-    const CliOptions o = cliParse(args,
-                            {"--db", "--month", "--zp", "--subunit", "--kind", "--rodzaj", "--nr",
-                             "--cash-rate", "--bank-rate", "--tax-rate", "--tax-table", "--diet"},
-                            {"--tax", "--no-war", "--no-advances"});
-    if (!o.error.isEmpty())
-        return cliBadUse(o.error);
+    const CliOptions o =
+        cliParse(args,
+                 {"--db", "--month", "--zp", "--subunit", "--kind", "--rodzaj", "--nr",
+                  "--cash-rate", "--bank-rate", "--tax-rate", "--tax-table", "--diet"},
+                 {"--tax", "--no-war", "--no-advances"});
+    if (!o.error.isEmpty()) return cliBadUse(o.error);
     for (const char* required : {"--db", "--month", "--zp"})
         if (!o.values.contains(QString::fromLatin1(required)))
-            return cliBadUse(QStringLiteral("Brak wymaganej opcji %1.").arg(QString::fromLatin1(required)));
+            return cliBadUse(
+                QStringLiteral("Brak wymaganej opcji %1.").arg(QString::fromLatin1(required)));
 
     vexa::NowaLista n;
     const QStringList month = o.values.value("--month").split(u'/');
@@ -39,7 +39,8 @@ int cliGenerate(const QStringList& args) {
         return cliBadUse(QStringLiteral("Opcja --zp przyjmuje Z (żołnierze) lub P (pracownicy)."));
     const QString kind = o.values.value("--kind", "P");
     if (kind != QLatin1String("P") && kind != QLatin1String("D"))
-        return cliBadUse(QStringLiteral("Opcja --kind przyjmuje P (lista pełna) lub D (dodatkowa)."));
+        return cliBadUse(
+            QStringLiteral("Opcja --kind przyjmuje P (lista pełna) lub D (dodatkowa)."));
     n.dodatkowa = kind == QLatin1String("D");
     if (n.dodatkowa) {
         n.rodzaj = o.values.value("--rodzaj");
@@ -47,8 +48,9 @@ int cliGenerate(const QStringList& args) {
         for (const auto& k : vexa::RodzajeListy())
             known = known || k.kod == n.rodzaj;
         if (!known)
-            return cliBadUse(QStringLiteral("Lista dodatkowa wymaga opcji --rodzaj z jednym z kodów: "
-                                      "NU NP WN RD EZ ZB ZP ZA ZN ES NN PS NI ZK SH JN."));
+            return cliBadUse(
+                QStringLiteral("Lista dodatkowa wymaga opcji --rodzaj z jednym z kodów: "
+                               "NU NP WN RD EZ ZB ZP ZA ZN ES NN PS NI ZK SH JN."));
     }
     if (o.values.contains("--subunit")) {
         n.wybranyPododdzial = true;
@@ -69,8 +71,9 @@ int cliGenerate(const QStringList& args) {
     db.open(o.values.value("--db"));
     n.nr = o.values.value("--nr", QString::number(vexa::ProponowanyNumerListy(db)));
     if (n.wybranyPododdzial)
-        n.pododdzial = db.scalar("select nazwa from pododdzial where skrot = ?", {n.skrotpododdzial})
-                           .toString();
+        n.pododdzial =
+            db.scalar("select nazwa from pododdzial where skrot = ?", {n.skrotpododdzial})
+                .toString();
     if (const auto e = vexa::SprawdzNowaListe(n))
         return cliBadUse(QString(e->komunikat).replace(u'\r', u' '));
     vexa::BrakKomunikatow quiet;
@@ -89,8 +92,7 @@ int cliDemoDb(const QStringList& args) {
     if (args.isEmpty())
         return cliBadUse(QStringLiteral("Użycie: vexa-cli demo-db PLIK [--persons N]"));
     const CliOptions o = cliParse(args.mid(1), {"--persons"}, {});
-    if (!o.error.isEmpty())
-        return cliBadUse(o.error);
+    if (!o.error.isEmpty()) return cliBadUse(o.error);
     bool ok = true;
     const int persons = o.values.value("--persons", "120").toInt(&ok);
     if (!ok || persons < 0 || persons > 100000)

@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -55,8 +55,7 @@ void cliPrint(const QString& line) {
 }
 
 int cliCreateDb(const QStringList& args) {
-    if (args.size() != 1)
-        return usage();
+    if (args.size() != 1) return usage();
     vexa::Database db;
     db.create(args[0]);
     return 0;
@@ -71,12 +70,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> app(drawsText ? new QGuiApplication(argc, argv)
                                                     : new QCoreApplication(argc, argv));
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty())
-        return usage();
+    if (args.isEmpty()) return usage();
     const QString command = args.takeFirst();
     for (const CliCommand& c : kCommands) {
-        if (command != QLatin1String(c.name))
-            continue;
+        if (command != QLatin1String(c.name)) continue;
         try {
             return c.run(args);
         } catch (const vexa::VexaError& e) {

@@ -24,14 +24,15 @@ bool idListy(const CliOptions& o, int& id) {
 } // namespace
 
 int cliTransfers(const QStringList& args) {
-    const CliOptions o =
-        cliParse(args, {"--db", "--list", "--out", "--title", "--title2", "--title3", "--value-date"},
-                 {"--only-pln", "--only-currency", "--not-collected"});
+    const CliOptions o = cliParse(
+        args, {"--db", "--list", "--out", "--title", "--title2", "--title3", "--value-date"},
+        {"--only-pln", "--only-currency", "--not-collected"});
     if (!o.error.isEmpty()) return cliBadUse(o.error);
     const QString brak = o.missing({"--db", "--list", "--out", "--title"});
     if (!brak.isEmpty()) return cliBadUse(brak);
     int id = 0;
-    if (!idListy(o, id)) return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
+    if (!idListy(o, id))
+        return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
     if (o.has("--only-pln") && o.has("--only-currency"))
         return cliBadUse(QStringLiteral("Opcje --only-pln i --only-currency wykluczają się."));
     if (o.value("--title").isEmpty())
@@ -82,12 +83,13 @@ int cliZwsi(const QStringList& args) {
     const QString brak = o.missing({"--db", "--list", "--out"});
     if (!brak.isEmpty()) return cliBadUse(brak);
     int id = 0;
-    if (!idListy(o, id)) return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
+    if (!idListy(o, id))
+        return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
     vexa::Database db;
     db.open(o.value("--db")); // a missing file fails the run (exit 1)
-    const QString folder = vexa::ZapiszPlikiZwsi(
-        vexa::PlikiZwsiListy(db, id, vexa::KolejnoscPozycji::Nazwisko),
-        QFileInfo(o.value("--out")).absoluteFilePath());
+    const QString folder =
+        vexa::ZapiszPlikiZwsi(vexa::PlikiZwsiListy(db, id, vexa::KolejnoscPozycji::Nazwisko),
+                              QFileInfo(o.value("--out")).absoluteFilePath());
     cliPrint(QString(vexa::KomunikatZwsi(folder)).replace(u'\r', u'\n'));
     return 0;
 }

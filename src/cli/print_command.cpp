@@ -16,7 +16,8 @@ int cliPrintList(const QStringList& args) {
     if (!brak.isEmpty()) return cliBadUse(brak);
     bool ok = false;
     const int id = o.value("--list").toInt(&ok);
-    if (!ok || id <= 0) return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
+    if (!ok || id <= 0)
+        return cliBadUse(QStringLiteral("Niepoprawny numer listy: ") + o.value("--list"));
     vexa::Database db;
     db.open(o.value("--db"));
     const QString blokada = vexa::BlokadaWydruku(db, id);
@@ -34,7 +35,6 @@ int cliPrintList(const QStringList& args) {
     vexa::ZapiszPdf(r, o.value("--pdf"));
     const qint64 paint = clock.elapsed();
     cliPrint(QStringLiteral("%1: %2 stron").arg(uklad).arg(r.iloscStron()));
-    if (o.has("--times"))
-        cliPrint(QStringLiteral("model %1 ms, PDF %2 ms").arg(model).arg(paint));
+    if (o.has("--times")) cliPrint(QStringLiteral("model %1 ms, PDF %2 ms").arg(model).arg(paint));
     return 0;
 }

@@ -24,9 +24,11 @@ struct Konto {
 
 Konto konto(const Pozycja& p, int ktore) {
     if (ktore == 1)
-        return {p.rachunek1, p.rachunek1czywaluta != QLatin1String("N"), p.nrachunek1,
-                p.orachunek1, p.brachunek1, p.bic1};
-    return {p.rachunek2, p.rachunek2czywaluta != QLatin1String("N"), p.nrachunek2, p.orachunek2,
+        return {p.rachunek1,  p.rachunek1czywaluta != QLatin1String("N"),
+                p.nrachunek1, p.orachunek1,
+                p.brachunek1, p.bic1};
+    return {p.rachunek2,  p.rachunek2czywaluta != QLatin1String("N"),
+            p.nrachunek2, p.orachunek2,
             p.brachunek2, p.bic2};
 }
 
@@ -54,8 +56,8 @@ bool poprawny(const Konto& k, const PlatnikPrzelewow& u) {
 }
 
 // One transfer line: 18 fields in PLN, 22 in the currency.
-QString linia(const Konto& k, double kwota, bool waluta, const QString& kodWaluty,
-              const Pozycja& p, const PlatnikPrzelewow& u, const OpcjePrzelewow& o) {
+QString linia(const Konto& k, double kwota, bool waluta, const QString& kodWaluty, const Pozycja& p,
+              const PlatnikPrzelewow& u, const OpcjePrzelewow& o) {
     const QString odbiorca = Podziel35(p.nazwisko + u' ' + p.imie);
     QStringList f{cytat(k.bank),
                   cytat(k.wlasciciel),

@@ -47,7 +47,9 @@ const QString kZero = QStringLiteral("0");
 QString ogonT8() {
     return QString(26, u' ') + PoleZwsi(kZero, 16) + QString(42, u' ');
 }
-QString ogonT4() { return QString(42, u' '); }
+QString ogonT4() {
+    return QString(42, u' ');
+}
 
 void dopisz(QByteArray& plik, int& ile, const QString& rekord) {
     plik += toCp1250OrThrow(rekord);
@@ -83,8 +85,8 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {
         const QString pesel = PoleZwsi(p.pesel, 11);
         if (p.innezmniejszenia > 0)
             dopisz(f.zaliczka, f.ileZaliczka,
-                   pesel + KwotaZwsi(p.innezmniejszenia) + KwotaZwsi(0) +
-                       kontoZwsi(p.nrachunek1) + KwotaZwsi(p.innezmniejszenia) + ogonT8());
+                   pesel + KwotaZwsi(p.innezmniejszenia) + KwotaZwsi(0) + kontoZwsi(p.nrachunek1) +
+                       KwotaZwsi(p.innezmniejszenia) + ogonT8());
         if (p.zaliczkapln > 0 && p.niepobranewkasie == QLatin1String("N"))
             dopisz(f.niepobrane, f.ileNiepobrane,
                    pesel + KwotaZwsi(p.zaliczkapln) + KwotaZwsi(p.zaliczkapln) +
@@ -100,8 +102,8 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {
             if (p.zaliczkawaluta > 0) {
                 const bool wWalucie = lista.walutazaliczki == QLatin1String("USD") ||
                                       lista.walutazaliczki == QLatin1String("EUR");
-                QString r = pesel + KwotaZwsi(wWalucie ? p.zaliczkawaluta : p.zaliczkapln) +
-                            KwotaZwsi(0);
+                QString r =
+                    pesel + KwotaZwsi(wWalucie ? p.zaliczkawaluta : p.zaliczkapln) + KwotaZwsi(0);
                 if (p.zaliczkapln > 0)
                     r += kontoZwsi(p.nrachunek1) + KwotaZwsi(0) + ogonT8();
                 else
@@ -115,8 +117,8 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {
                            opis);
             if (p.zaliczkawaluta > 0)
                 dopisz(f.kasa, f.ileKasa,
-                       pesel + rodzaj + KwotaZwsi(p.zaliczkawaluta) + KwotaZwsi(0) +
-                           KwotaZwsi(0) + opis);
+                       pesel + rodzaj + KwotaZwsi(p.zaliczkawaluta) + KwotaZwsi(0) + KwotaZwsi(0) +
+                           opis);
         }
     }
     return f;

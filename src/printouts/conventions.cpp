@@ -7,7 +7,9 @@
 
 namespace vexa {
 
-QString LiniaDaty(const QDate& dzis) { return QStringLiteral("Data: ") + DataKrotka(dzis); }
+QString LiniaDaty(const QDate& dzis) {
+    return QStringLiteral("Data: ") + DataKrotka(dzis);
+}
 
 QString LiniaStrony(int strona, int stron) {
     return QStringLiteral("Strona: %1 z %2").arg(strona).arg(stron);

@@ -39,8 +39,8 @@ QList<double> UporzadkujNominaly(const QList<double>& nominaly);
 using LicznikiBanknotow = std::array<int, 12>;
 
 // Adds the banknotes of one amount to the counters: the amount in whole hundredths (to the
-// nearest) is taken largest denomination first; what is left below the smallest is not counted anywhere.
-// Denominations below 0.01 (0 hundredths) are skipped.
+// nearest) is taken largest denomination first; what is left below the smallest is not counted
+// anywhere. Denominations below 0.01 (0 hundredths) are skipped.
 void RozlozNaBanknoty(double kwota, const QList<double>& nominaly, LicznikiBanknotow& liczniki);
 
 } // namespace vexa

@@ -15,10 +15,10 @@ class Database;
 
 struct DaneWydrukuListy {
     Lista lista;
-    QList<Pozycja> pozycje;                       // in the order chosen on the list editor
-    QHash<QString, QList<DzienWolny>> dniWolne;   // by PESEL, the ranges touching the month
-    QList<double> nominaly;                       // banknotes, largest first
-    QString sfinansista;                          // the finance chief's title (unit setting)
+    QList<Pozycja> pozycje;                     // in the order chosen on the list editor
+    QHash<QString, QList<DzienWolny>> dniWolne; // by PESEL, the ranges touching the month
+    QList<double> nominaly;                     // banknotes, largest first
+    QString sfinansista;                        // the finance chief's title (unit setting)
 };
 
 struct OpcjeWydrukuListy {

@@ -41,8 +41,8 @@ struct Linia {
 
 struct Ramka {
     QRectF pole;
-    double grubosc = 0.2;       // mm; 0 draws no border
-    QColor wypelnienie;         // invalid: not filled
+    double grubosc = 0.2; // mm; 0 draws no border
+    QColor wypelnienie;   // invalid: not filled
 };
 
 struct Obraz {
@@ -63,8 +63,8 @@ struct StronaRaportu {
 };
 
 struct Raport {
-    QString tytulZadania;            // the print job's title (shown by the spooler)
-    bool poziomo = true;             // landscape A4, else portrait
+    QString tytulZadania; // the print job's title (shown by the spooler)
+    bool poziomo = true;  // landscape A4, else portrait
     QList<StronaRaportu> strony;
 
     QSizeF rozmiarStrony() const { return poziomo ? QSizeF(297, 210) : QSizeF(210, 297); }

@@ -23,8 +23,8 @@ Tekst& Pasmo::tekst(double x, double y, double w, double h, const QString& tresc
 }
 
 void Pasmo::linia(double x1, double y1, double x2, double y2, double grubosc) {
-    m_strona.linie.append(Linia{QPointF(m_lewo + x1, m_gora + y1), QPointF(m_lewo + x2, m_gora + y2),
-                                grubosc});
+    m_strona.linie.append(
+        Linia{QPointF(m_lewo + x1, m_gora + y1), QPointF(m_lewo + x2, m_gora + y2), grubosc});
 }
 
 void Pasmo::ramka(double x, double y, double w, double h, double grubosc,
@@ -53,8 +53,7 @@ void BudowaRaportu::ustawStopke(double wysokosc, RysujStopke rysuj) {
 }
 
 double BudowaRaportu::wolneMiejsce() const {
-    return m_raport.strony.isEmpty() ? m_dol - m_margines - m_stopkaWys
-                                     : m_dol - m_stopkaWys - m_y;
+    return m_raport.strony.isEmpty() ? m_dol - m_margines - m_stopkaWys : m_dol - m_stopkaWys - m_y;
 }
 
 void BudowaRaportu::nowaStrona() {

@@ -56,9 +56,10 @@ void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
         painter.setFont(czcionka(t.czcionka, painter, k));
         painter.setPen(t.kolor);
         const QRectF box = naPiksele(t.pole, k);
-        const int align = Qt::AlignVCenter | (t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
-                                              : t.wyrownanie == Wyrownanie::Srodek ? Qt::AlignHCenter
-                                                                                   : Qt::AlignLeft);
+        const int align =
+            Qt::AlignVCenter | (t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
+                                : t.wyrownanie == Wyrownanie::Srodek ? Qt::AlignHCenter
+                                                                     : Qt::AlignLeft);
         painter.save();
         painter.setClipRect(box);
         painter.drawText(box, align, t.tresc);
@@ -68,13 +69,11 @@ void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
 }
 
 void DrukujStrony(const Raport& raport, QPagedPaintDevice& urzadzenie, int od, int do_) {
-    urzadzenie.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                         raport.poziomo ? QPageLayout::Landscape
-                                                        : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    urzadzenie.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), raport.poziomo ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter painter(&urzadzenie);
-    if (!painter.isActive())
-        throw VexaError(QStringLiteral("Nie można rozpocząć drukowania."));
+    if (!painter.isActive()) throw VexaError(QStringLiteral("Nie można rozpocząć drukowania."));
     const double k = urzadzenie.logicalDpiX() / 25.4;
     const int first = qMax(1, od);
     const int last = qMin(raport.iloscStron(), do_);

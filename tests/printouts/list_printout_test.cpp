@@ -76,6 +76,7 @@ private slots:
     void taxSwitch();
     void currencyAccountsAndTheirSums();
     void closingLineAndBanknotes();
+    void taxPerPersonListNumbersEveryPosition();
 };
 
 void ListPrintoutTest::layoutByKind() {
@@ -215,6 +216,26 @@ void ListPrintoutTest::closingLineAndBanknotes() {
     QCOMPARE(t.mid(ile + 1, 2), (QStringList{"1", "4"}));
     const int suma = t.indexOf("Suma kontrolna:");
     QCOMPARE(t.mid(suma + 1, 2), (QStringList{"100,00", "80,00"}));
+}
+
+void ListPrintoutTest::taxPerPersonListNumbersEveryPosition() {
+    Pozycja a = pozycja("ADAMSKI", 100);
+    a.rachunek1czywaluta = "T";
+    a.uwagi = "ZWROT";
+    a.nfz1 = 7.75;
+    const Pozycja zero = pozycja("BORSUK", 0);
+    const Pozycja c = pozycja("CEBULA", 30);
+    const Raport r = WydrukListy(dane(lista("U"), {a, zero, c}), {false, {}});
+    const QStringList t = wszystko(r);
+    QVERIFY(t.contains("NFZ 7.75%") && t.contains("Zaliczka US") && t.contains("Ekw.śr.higieny"));
+    // The counter counts the hidden position too: 1 and 3.
+    QVERIFY(t.contains("1") && t.contains("3") && !t.contains("2"));
+    QVERIFY(!t.contains("BORSUK JAN"));
+    QVERIFY(t.contains("XXXXXXXX"));
+    QVERIFY(t.contains("ZWROT"));
+    QVERIFY(t.contains("USD ")); // the label of the currency account, no PLN equivalent
+    QVERIFY(!t.join('|').contains("(312,34)"));
+    QVERIFY(!t.contains("Podatek kurs: 0,000000"));
 }
 
 QTEST_GUILESS_MAIN(ListPrintoutTest)

@@ -137,7 +137,9 @@ void TransfersDialog::pokazRaport(const QStringList& raport) {
     m_zRaportem = true;
 }
 
-QString TransfersDialog::raport() const { return m_raport->toPlainText(); }
+QString TransfersDialog::raport() const {
+    return m_raport->toPlainText();
+}
 
 void TransfersDialog::ustawDrukowanie(
     std::function<void(const QString& title, const QString& text)> drukuj) {
@@ -155,8 +157,8 @@ void TransfersDialog::zatwierdz() {
 }
 
 void TransfersDialog::drukuj() {
-    if (m_ctx.messages.Komunikat(KOMUNIKAT_PYTANIE,
-                                 QStringLiteral("Czy wydrukować raport z generowania przelewów?")) !=
+    if (m_ctx.messages.Komunikat(
+            KOMUNIKAT_PYTANIE, QStringLiteral("Czy wydrukować raport z generowania przelewów?")) !=
         TAK)
         return;
     m_drukuj(QStringLiteral("Raport z generowania przelewów"), raport());
@@ -181,8 +183,8 @@ bool GenerujPrzelewyZListy(AppContext& ctx, int idlisty, KolejnoscPozycji kolejn
     const bool niepobrane =
         ctx.messages.Komunikat(
             KOMUNIKAT_PYTANIE,
-            QStringLiteral("Czy chcesz wygenerować przelewy dla należności niepobranych w kasie?")) ==
-        TAK;
+            QStringLiteral(
+                "Czy chcesz wygenerować przelewy dla należności niepobranych w kasie?")) == TAK;
     QString osoby;
     if (!niepobrane) {
         ListRepository repo(ctx.db);

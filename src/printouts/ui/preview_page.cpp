@@ -3,10 +3,10 @@
 #include "app/action_guard.h"
 #include "app/app_context.h"
 #include "app/navigator.h"
+#include "data/clock.h"
 #include "data/messages.h"
 #include "printouts/list_printout.h"
 #include "printouts/report_painter.h"
-#include "data/clock.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -156,9 +156,15 @@ void PreviewPage::ustawStrone(int n) {
     odswiez();
 }
 
-void PreviewPage::pierwsza() { ustawStrone(1); }
-void PreviewPage::poprzednia() { ustawStrone(m_strona - 1); }
-void PreviewPage::nastepna() { ustawStrone(m_strona + 1); }
+void PreviewPage::pierwsza() {
+    ustawStrone(1);
+}
+void PreviewPage::poprzednia() {
+    ustawStrone(m_strona - 1);
+}
+void PreviewPage::nastepna() {
+    ustawStrone(m_strona + 1);
+}
 
 void PreviewPage::ostatnia() {
     // One page at a time, a thousand times: the last page of any report up to 1001 pages.
@@ -197,10 +203,10 @@ void PreviewPage::drukuj() {
 
 void PreviewPage::doPdf() {
     if (m_raport.iloscStron() == 0) return;
-    const QString plik = m_ctx.files.saveFileName(
-        QStringLiteral("Zapisz wydruk w pliku PDF"),
-        QDir(m_ctx.programFolder).filePath(QStringLiteral("Wydruki")),
-        QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString plik =
+        m_ctx.files.saveFileName(QStringLiteral("Zapisz wydruk w pliku PDF"),
+                                 QDir(m_ctx.programFolder).filePath(QStringLiteral("Wydruki")),
+                                 QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf"));
     if (plik.isEmpty()) return;
     ZapiszPdf(m_raport, plik);
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Wydruk zapisano w pliku:\r") +
@@ -208,8 +214,7 @@ void PreviewPage::doPdf() {
 }
 
 void PreviewPage::zamknij() {
-    if (m_ctx.nav)
-        m_ctx.nav->pokazStrone(m_powrot.isEmpty() ? QStringLiteral("pusta") : m_powrot);
+    if (m_ctx.nav) m_ctx.nav->pokazStrone(m_powrot.isEmpty() ? QStringLiteral("pusta") : m_powrot);
 }
 
 void PreviewPage::resizeEvent(QResizeEvent* event) {
@@ -247,10 +252,10 @@ void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPo
     const DaneWydrukuListy dane = DaneListyDoWydruku(ctx.db, idlisty, kolejnosc);
     OpcjeWydrukuListy opcje;
     opcje.dzis = ctx.clock.today();
-    opcje.zerowe = ctx.messages.Komunikat(KOMUNIKAT_PYTANIE,
-                                          QStringLiteral("Czy na wydruku mają być widoczne "
-                                                         "pozycje zawierające zerowe "
-                                                         "należności?")) == TAK;
+    opcje.zerowe =
+        ctx.messages.Komunikat(KOMUNIKAT_PYTANIE, QStringLiteral("Czy na wydruku mają być widoczne "
+                                                                 "pozycje zawierające zerowe "
+                                                                 "należności?")) == TAK;
     // A kind without a printout leaves the preview as it was.
     if (UkladListy(dane.lista).isEmpty()) {
         if (ctx.nav) ctx.nav->pokazStrone(QStringLiteral("podgl"));
