@@ -68,7 +68,8 @@ void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
     painter.restore();
 }
 
-void DrukujStrony(const Raport& raport, QPagedPaintDevice& urzadzenie, int od, int do_) {
+bool DrukujStrony(const Raport& raport, QPagedPaintDevice& urzadzenie, int od, int do_,
+                  const PostepDrukowania& postep) {
     urzadzenie.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4), raport.poziomo ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -80,10 +81,12 @@ void DrukujStrony(const Raport& raport, QPagedPaintDevice& urzadzenie, int od, i
     for (int i = first; i <= last; ++i) {
         if (i > first) urzadzenie.newPage();
         RysujStrone(painter, raport.strony[i - 1], k);
+        if (postep && !postep(i - first + 1, last - first + 1)) return false;
     }
+    return true;
 }
 
-void ZapiszPdf(const Raport& raport, const QString& plik) {
+bool ZapiszPdf(const Raport& raport, const QString& plik, const PostepDrukowania& postep) {
     const QString nazwa = QDir::toNativeSeparators(plik);
     if (!QDir().mkpath(QFileInfo(plik).absolutePath()))
         throw VexaError(QStringLiteral("Nie można zapisać pliku:\r") + nazwa);
@@ -96,11 +99,15 @@ void ZapiszPdf(const Raport& raport, const QString& plik) {
         pdf.setResolution(600);
         pdf.setTitle(raport.tytulZadania);
         pdf.setCreator(QStringLiteral("VEXA-F"));
-        DrukujStrony(raport, pdf, 1, raport.iloscStron());
+        if (!DrukujStrony(raport, pdf, 1, raport.iloscStron(), postep)) {
+            file.cancelWriting();
+            return false;
+        }
     }
     if (!file.commit())
         throw VexaError(QStringLiteral("Nie można zapisać pliku:\r") + nazwa + "\r\r" +
                         file.errorString());
+    return true;
 }
 
 } // namespace vexa

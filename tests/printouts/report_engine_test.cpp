@@ -6,6 +6,7 @@
 #include "printouts/report_painter.h"
 #include "support/test_db.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -132,6 +133,17 @@ void ReportEngineTest::pdfHoldsThePolishTexts() {
     QCOMPARE(text.count("NAZWISKO I IMIĘ"), 3);
     QVERIFY(text.contains("Strona: 3 z 3"));
     QCOMPARE(text.count(u'\f'), 3); // three pages
+
+    // Progress is told page by page; a run stopped after the first page leaves no file.
+    QList<int> seen;
+    const QString stopped = dir.filePath("przerwany.pdf");
+    QVERIFY(!ZapiszPdf(r, stopped, [&](int done, int all) {
+        seen << done * 10 + all;
+        return done < 1;
+    }));
+    QCOMPARE(seen, QList<int>{13});
+    QVERIFY(!QFile::exists(stopped));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 
 QTEST_MAIN(ReportEngineTest)

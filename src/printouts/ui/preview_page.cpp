@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -198,7 +200,7 @@ void PreviewPage::drukuj() {
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         od = do_ = m_strona;
     }
-    DrukujStrony(m_raport, printer, od, do_);
+    DrukujStrony(m_raport, printer, od, do_, postep(QStringLiteral("Drukowanie...")));
 }
 
 void PreviewPage::doPdf() {
@@ -208,9 +210,25 @@ void PreviewPage::doPdf() {
                                  QDir(m_ctx.programFolder).filePath(QStringLiteral("Wydruki")),
                                  QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf"));
     if (plik.isEmpty()) return;
-    ZapiszPdf(m_raport, plik);
+    if (!ZapiszPdf(m_raport, plik, postep(QStringLiteral("Zapisywanie pliku PDF...")))) return;
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Wydruk zapisano w pliku:\r") +
                                                        QDir::toNativeSeparators(plik));
+}
+
+PostepDrukowania PreviewPage::postep(const QString& opis) {
+    // A report of many pages shows its progress after a moment and can be stopped; the window
+    // keeps being redrawn meanwhile.
+    auto dialog = std::make_shared<QProgressDialog>(opis, QStringLiteral("PRZERWIJ"), 0,
+                                                    m_raport.iloscStron(), this);
+    dialog->setObjectName(QStringLiteral("ppostepwydruku"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(700);
+    return [dialog](int zrobione, int wszystkie) {
+        dialog->setMaximum(wszystkie);
+        dialog->setValue(zrobione);
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
 }
 
 void PreviewPage::zamknij() {

@@ -2,6 +2,7 @@
 
 #include "lists/list_repository.h"
 #include "printouts/page_model.h"
+#include "printouts/report_painter.h"
 
 #include <QWidget>
 #include <functional>
@@ -64,6 +65,7 @@ protected:
 private:
     // Shows page n; a page below 1 or above the count leaves the current one.
     void ustawStrone(int n);
+    PostepDrukowania postep(const QString& opis);
     void odswiez();
 
     AppContext& m_ctx;
