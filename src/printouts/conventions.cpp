@@ -25,6 +25,10 @@ QString DataKonca(const QDate& d) {
     return d == DATA_BEZ_KONCA ? QStringLiteral(" - ") : DataKrotka(d);
 }
 
+QStringList NaglowekJednostki(Database& db) {
+    return {Odczyt(db, "NAZWA1"), Odczyt(db, "NAZWA2")};
+}
+
 QList<double> UporzadkujNominaly(const QList<double>& nominaly) {
     QList<double> t;
     for (double n : nominaly)

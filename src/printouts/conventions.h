@@ -30,6 +30,10 @@ QString LiniaProduktu(bool zAdresem = true);
 // text for no date.
 QString DataKonca(const QDate& d);
 
+// The unit-name header of the person card, the receipts and the cash-desk summary: the unit
+// settings NAZWA1 and NAZWA2, one line each.
+QStringList NaglowekJednostki(Database& db);
+
 // The banknotes of the unit (settings N1 to N12 as hundredths): the non-zero ones, largest
 // first; equal values keep their order.
 QList<double> Nominaly(Database& db);

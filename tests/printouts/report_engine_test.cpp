@@ -84,6 +84,9 @@ void ReportEngineTest::sharedTexts() {
     QCOMPARE(DataKonca(QDate(2999, 1, 1)), " - ");
     QCOMPARE(DataKonca(QDate(2998, 12, 31)), "31/12/2998");
     QCOMPARE(DataKonca(QDate()), QString());
+    TestDb t;
+    Zapis(t.db(), "NAZWA1", "JEDNOSTKA WOJSKOWA 4321");
+    QCOMPARE(NaglowekJednostki(t.db()), (QStringList{"JEDNOSTKA WOJSKOWA 4321", ""}));
 }
 
 void ReportEngineTest::banknoteBreakdown() {
