@@ -4,6 +4,7 @@
 #include "data/numbers.h"
 #include "data/output_file.h"
 #include "data/validators.h"
+#include "lists/list_kinds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,29 +12,6 @@
 namespace vexa {
 
 namespace {
-
-struct Rodzaj {
-    const char* kod;
-    const char* opis;
-};
-
-const Rodzaj kRodzaje[] = {
-    {"NU", "NAGRODA UZNANIOWA"},
-    {"NP", "NAGRODA PIENIĘŻNA"},
-    {"WN", "WYRÓWNANIE NALEŻNOŚCI"},
-    {"RD", "RZECZNICY DYSCYPLINARNI"},
-    {"EZ", "EKWIWALENT ŻYWNOŚCIOWY"},
-    {"ZB", "ZWROT ZA BILET, HOTEL"},
-    {"ZP", "NALEŻNOŚĆ ZAGRANICZNA ZA PRZELOT / PRZEJAZD"},
-    {"ZA", "ZAPOMOGA"},
-    {"NI", "INNA NALEŻNOŚĆ DODATKOWA"},
-    {"ZN", "ZWIĘKSZENIE NALEŻNOŚCI ZAGRANICZNEJ / DODATEK WOJENNY"},
-    {"ES", "EKWIWALENT ZA ŚRODKI HIGIENY"},
-    {"NN", "NIEPODJĘTE NALEŻNOŚCI PRZEKAZANE NA RACHUNEK"},
-    {"PS", "PODRÓŻ SŁUŻBOWA PKW"},
-    {"ZK", "ZALICZKA NA POCZET NALEŻNOŚCI"},
-    {"SH", "RÓWNOWAŻNIK ZA ŚRODKI DO UTRZYMANIA HIGIENY I KONSERWACJĘ OBUWIA"},
-};
 
 // The three fields of a 26-digit account number: check digits, sort code, account.
 QString kontoZwsi(const QString& numer) {
@@ -70,9 +48,8 @@ QString KwotaZwsi(double value) {
 }
 
 QString OpisRodzaju(const QString& rodzaj) {
-    for (const Rodzaj& r : kRodzaje)
-        if (rodzaj == QLatin1String(r.kod)) return QString::fromUtf8(r.opis);
-    return QString();
+    const RodzajListy* r = RodzajListyKodu(rodzaj);
+    return r ? r->opisZwsi : QString();
 }
 
 PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {

@@ -2,9 +2,8 @@
 
 #include "data/numbers.h"
 #include "data/validators.h"
+#include "lists/list_kinds.h"
 #include "printouts/conventions.h"
-
-#include <QHash>
 
 namespace vexa::wydruk_listy {
 
@@ -39,25 +38,8 @@ void malaLewa(Pasmo& p, const Kol& k, int linia, const QString& tekst) {
 }
 
 QString opisRodzajuListy(const QString& rodzaj) {
-    static const QHash<QString, QString> opisy = {
-        {"NU", "NAGRODA UZNANIOWA"},
-        {"NP", "NAGRODA PIENIĘŻNA"},
-        {"WN", "WYRÓWNANIE NALEŻNOŚCI"},
-        {"RD", "RZECZNICY DYSCYPLINARNI"},
-        {"EZ", "EKWIWALENT ŻYWNOŚCIOWY"},
-        {"ZB", "ZWROT ZA BILET, HOTEL"},
-        {"ZP", "NALEŻNOŚĆ ZAGRANICZNA ZA PRZELOT / PRZEJAZD"},
-        {"ZA", "ZAPOMOGA"},
-        {"NI", "INNA NALEŻNOŚĆ DODATKOWA"},
-        {"ZN", "ZWIĘKSZENIE NALEŻNOŚCI ZAGRANICZNEJ / DODATEK WOJENNY"},
-        {"ES", "EKWIWALENT ZA ŚRODKI HIGIENY"},
-        {"NN", "NIEPODJĘTE NALEŻNOŚCI PRZEKAZANE NA RACHUNEK"},
-        {"PS", "PODRÓŻ SŁUŻBOWA PKW"},
-        {"ZK", "ZALICZKA NA POCZET NALEŻNOŚCI ZAGRANICZNEJ"},
-        {"SH", "RÓWNOWAŻNIK ZA ŚRODKI DO UTRZYMANIA HIGIENY I KONSERWACJI OBUWIA"},
-        {"JN", "JEDNORAZOWA NALEŻNOŚĆ"},
-    };
-    return opisy.value(rodzaj);
+    const RodzajListy* r = RodzajListyKodu(rodzaj);
+    return r ? r->tytul : QString();
 }
 
 QString liniaGrupy(const Lista& l) {
