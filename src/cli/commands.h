@@ -33,3 +33,7 @@ int cliTransfers(const QStringList& args);
 int cliZwsi(const QStringList& args);
 // Writes the printout of a list (as DRUKUJ LISTĘ shows it) to a PDF file.
 int cliPrintList(const QStringList& args);
+// Writes a list file (.lnz) of a list.
+int cliExportList(const QStringList& args);
+// Reads a list file into a new list and prints its id.
+int cliImportList(const QStringList& args);

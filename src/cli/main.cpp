@@ -30,6 +30,11 @@ const CliCommand kCommands[] = {
     {"print",
      "print --db PLIK --list ID --pdf PLIK.pdf [--zero] [--times]   wydruk listy do pliku PDF",
      cliPrintList},
+    {"export-list",
+     "export-list --db PLIK --list ID --out PLIK.lnz [--order nazwisko|nis]   plik listy",
+     cliExportList},
+    {"import-list", "import-list --db PLIK --file PLIK.lnz   nowa lista z pliku listy",
+     cliImportList},
 };
 
 int usage() {

@@ -10,6 +10,7 @@
 #include "lists/list_editing.h"
 #include "lists/list_repository.h"
 #include "lists/ui/list_editor_page.h"
+#include "lists/ui/list_file_actions.h"
 #include "lists/ui/list_grid.h"
 #include "lists/ui/list_register_model.h"
 #include "lists/ui/register_dialogs.h"
@@ -198,6 +199,15 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
     m_ilosc = new QLabel(parent);
     m_ilosc->setObjectName(QStringLiteral("llistyilosc"));
     row->addWidget(m_ilosc);
+    row->addSpacing(24);
+    auto* zapisz = PrzyciskListy(QStringLiteral("ZAPISZ LISTĘ\nDO PLIKU"),
+                                 QStringLiteral("SpeedButton14"), parent);
+    connect(zapisz, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::zapiszDoPliku));
+    auto* wczytaj = PrzyciskListy(QStringLiteral("WCZYTAJ LISTĘ\nZ PLIKU"),
+                                  QStringLiteral("SpeedButton15"), parent);
+    connect(wczytaj, &QPushButton::clicked, this, guarded(this, &ListRegisterPage::wczytajZPliku));
+    row->addWidget(zapisz);
+    row->addWidget(wczytaj);
     row->addStretch();
     m_nowa = PrzyciskListy(QStringLiteral("NOWA"), QStringLiteral("sblistydopisz"), parent);
     m_nowa->setEnabled(false);
@@ -385,6 +395,18 @@ void ListRegisterPage::klikniecie(const QModelIndex& index) {
 void ListRegisterPage::edytuj() {
     const int id = biezacaLista();
     if (id && m_editor) m_editor->otworz(id);
+}
+
+void ListRegisterPage::zapiszDoPliku() {
+    ZapiszListeDoPliku(m_ctx, biezacaLista(),
+                       m_editor ? m_editor->kolejnosc() : KolejnoscPozycji::Nazwisko);
+}
+
+void ListRegisterPage::wczytajZPliku() {
+    const int id = WczytajListeZPliku(m_ctx);
+    if (id == 0) return;
+    odswiezlisty();
+    wybierzListe(id);
 }
 
 void ListRegisterPage::plikiZwsi() {

@@ -57,6 +57,9 @@ public slots:
     void usun();
     // "GENERUJ PLIK DO ZWSI RON": the four payment files of the selected list.
     void plikiZwsi();
+    // "ZAPISZ LISTĘ DO PLIKU" and "WCZYTAJ LISTĘ Z PLIKU".
+    void zapiszDoPliku();
+    void wczytajZPliku();
 
 private:
     void buildFilters(QWidget* parent);

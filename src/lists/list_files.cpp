@@ -1,0 +1,263 @@
+#include "lists/list_files.h"
+
+#include "data/codepage.h"
+#include "data/database.h"
+#include "data/error.h"
+#include "data/masked_lines.h"
+#include "data/transaction.h"
+#include "data/validators.h"
+
+#include <QBuffer>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cmath>
+
+namespace vexa {
+
+namespace {
+
+constexpr int kMaksKolumn = 100;
+const QString kWersja = QStringLiteral("W14.2");
+
+TypKolumny typZDeklaracji(const QString& decl) {
+    const QString t = decl.toUpper();
+    if (t.startsWith(u"DATE") || t.startsWith(u"TIME")) return TypKolumny::Data;
+    if (t.contains(u"DOUBLE") || t.contains(u"REAL") || t.contains(u"FLOAT") ||
+        t.contains(u"CURRENCY") || t.contains(u"NUMERIC") || t.contains(u"DECIMAL"))
+        return TypKolumny::Liczba;
+    if (t.contains(u"INT") || t.contains(u"LONG") || t.contains(u"BYTE") || t.contains(u"BIT"))
+        return TypKolumny::Calkowita;
+    return TypKolumny::Tekst;
+}
+
+// "names or values" line: each field followed by a TAB, then "#" and a TAB.
+QString liniaPol(const QStringList& pola) {
+    QString out;
+    for (const QString& p : pola)
+        out += p + u'\t';
+    return out + QStringLiteral("#\t");
+}
+
+[[noreturn]] void blad(int linia, const QString& opis) {
+    throw VexaError(QStringLiteral("Plik listy należności jest uszkodzony.\r\rWiersz %1: %2")
+                        .arg(linia)
+                        .arg(opis));
+}
+
+int liczba(const std::optional<QString>& linia, int nr) {
+    bool ok = false;
+    const int n = linia ? linia->trimmed().toInt(&ok) : 0;
+    if (!ok || n < 1 || n > kMaksKolumn)
+        blad(nr, QStringLiteral("liczba kolumn musi być liczbą od 1 do %1.").arg(kMaksKolumn));
+    return n;
+}
+
+// The first n fields of a record line; a line with fewer is refused.
+QStringList pola(const std::optional<QString>& linia, int n, int nr) {
+    if (!linia) blad(nr, QStringLiteral("brak wiersza (plik jest niekompletny)."));
+    const PolaTab p(*linia);
+    if (p.liczba() < n + 1 || p[n + 1] != u"#")
+        blad(nr,
+             QStringLiteral("wiersz ma inną liczbę pól niż %1 (plik jest niekompletny).").arg(n));
+    QStringList out;
+    for (int i = 1; i <= n; ++i)
+        out << p[i];
+    return out;
+}
+
+QHash<QString, TypKolumny> typy(Database& db, const QString& tabela) {
+    QHash<QString, TypKolumny> t;
+    for (const KolumnaTabeli& k : KolumnyTabeli(db, tabela))
+        t.insert(k.nazwa.toLower(), k.typ);
+    return t;
+}
+
+// Every value of a row read for its column; the first that does not read is refused.
+QVariantList wartosci(const QStringList& kolumny, const QStringList& teksty,
+                      const QHash<QString, TypKolumny>& t, int nr) {
+    QVariantList out;
+    for (int i = 0; i < kolumny.size(); ++i) {
+        bool ok = false;
+        out << WartoscZPliku(teksty.value(i), t.value(kolumny[i].toLower()), &ok);
+        if (!ok)
+            blad(nr, QStringLiteral("niepoprawna wartość „%1” w kolumnie %2.")
+                         .arg(teksty.value(i), kolumny[i]));
+    }
+    return out;
+}
+
+void sprawdzKolumny(const QStringList& kolumny, const QHash<QString, TypKolumny>& t,
+                    const QString& tabela, int nr) {
+    for (const QString& k : kolumny)
+        if (k.isEmpty() || !t.contains(k.toLower()) || k.compare(u"id", Qt::CaseInsensitive) == 0)
+            blad(nr, QStringLiteral("tabela %1 nie ma kolumny „%2”.").arg(tabela, k));
+}
+
+QString wstaw(const QString& tabela, const QStringList& kolumny) {
+    return QStringLiteral("insert into %1 (%2) values (%3)")
+        .arg(tabela, kolumny.join(u','),
+             QStringList(kolumny.size(), QStringLiteral("?")).join(u','));
+}
+
+} // namespace
+
+QList<KolumnaTabeli> KolumnyTabeli(Database& db, const QString& tabela) {
+    QList<KolumnaTabeli> out;
+    QSqlQuery q = db.exec(
+        QStringLiteral("select name, type from pragma_table_info(?) order by cid"), {tabela});
+    while (q.next())
+        out << KolumnaTabeli{q.value(0).toString(), typZDeklaracji(q.value(1).toString())};
+    return out;
+}
+
+QString WartoscDoPliku(const QVariant& v, TypKolumny typ) {
+    switch (typ) {
+    case TypKolumny::Tekst:
+        return BezTabulatorow(v.isNull() ? QString() : v.toString());
+    case TypKolumny::Data:
+        return DataNaTekst(DataZBazy(v));
+    case TypKolumny::Liczba:
+        return QString::number(std::llrint(v.toDouble() * 1000000.0));
+    case TypKolumny::Calkowita:
+        return QString::number(v.toLongLong());
+    }
+    return QString();
+}
+
+QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
+    *ok = true;
+    const QString t = tekst.trimmed();
+    switch (typ) {
+    case TypKolumny::Tekst:
+        return t;
+    case TypKolumny::Data:
+        try {
+            return DataDoBazy(DataZTekstu(t));
+        } catch (const VexaError&) {
+            *ok = false;
+            return {};
+        }
+    case TypKolumny::Liczba: {
+        const qlonglong n = t.toLongLong(ok);
+        return *ok ? QVariant(double(n) / 1000000.0) : QVariant();
+    }
+    case TypKolumny::Calkowita: {
+        const qlonglong n = t.toLongLong(ok);
+        return *ok ? QVariant(n) : QVariant();
+    }
+    }
+    return {};
+}
+
+QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, const QDate& dzis) {
+    ListRepository(db).wymaganaLista(idlisty);
+    const QList<KolumnaTabeli> kl = KolumnyTabeli(db, QStringLiteral("lista")).mid(1);
+    const QList<KolumnaTabeli> kp = KolumnyTabeli(db, QStringLiteral("pozycja")).mid(1);
+    auto nazwy = [](const QList<KolumnaTabeli>& k) {
+        QStringList n;
+        for (const KolumnaTabeli& c : k)
+            n << c.nazwa;
+        return n;
+    };
+    auto wiersz = [](const QSqlQuery& q, const QList<KolumnaTabeli>& k) {
+        QStringList v;
+        for (const KolumnaTabeli& c : k)
+            v << WartoscDoPliku(q.value(c.nazwa), c.typ);
+        return v;
+    };
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    PiszLinie(out, QStringLiteral("LNZ"));
+    PiszLinie(out, kWersja);
+    PiszLinie(out, dzis.toString(u"dd.MM.yyyy"));
+    PiszLinie(out, QString::number(kl.size()));
+    PiszLinie(out, liniaPol(nazwy(kl)));
+    PiszLinie(out, QString::number(kp.size()));
+    PiszLinie(out, liniaPol(nazwy(kp)));
+    QSqlQuery l = db.exec(QStringLiteral("select * from lista where id = ?"), {idlisty});
+    l.next();
+    PiszLinie(out, liniaPol(wiersz(l, kl)));
+    QSqlQuery p = db.exec(kolejnosc == KolejnoscPozycji::Nis
+                              ? QStringLiteral("select * from pozycja where idlisty = ? order by "
+                                               "nis, id")
+                              : QStringLiteral("select * from pozycja where idlisty = ? order by "
+                                               "nazwisko, imie, id"),
+                          {idlisty});
+    while (p.next())
+        PiszLinie(out, liniaPol(wiersz(p, kp)));
+    return bytes;
+}
+
+QString ListaZPliku::pytanie() const {
+    return QStringLiteral("Czy chcesz zaimportować listę?\r\rWersja : ") + wersja +
+           QStringLiteral(", wygenerowana: ") + data + u'\r' + wartosciListy.value(7) +
+           QStringLiteral(", Miesiąc: ") + wartosciListy.value(4);
+}
+
+ListaZPliku CzytajPlikListy(Database& db, const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer in(&copy);
+    in.open(QIODevice::ReadOnly);
+    MaskedLineReader r(in);
+    if (r.CzytajLinie() != QStringLiteral("LNZ")) throw VexaError(NIE_PLIK_LISTY);
+    ListaZPliku f;
+    const auto wersja = r.CzytajLinie();
+    const auto data = r.CzytajLinie();
+    if (!wersja || !data) blad(2, QStringLiteral("brak wiersza (plik jest niekompletny)."));
+    f.wersja = wersja->mid(1).trimmed();
+    f.data = data->trimmed();
+    const int n1 = liczba(r.CzytajLinie(), 4);
+    f.kolumnyListy = pola(r.CzytajRekord(n1 + 1), n1, 5);
+    const int n2 = liczba(r.CzytajLinie(), 6);
+    f.kolumnyPozycji = pola(r.CzytajRekord(n2 + 1), n2, 7);
+    const auto tl = typy(db, QStringLiteral("lista"));
+    const auto tp = typy(db, QStringLiteral("pozycja"));
+    sprawdzKolumny(f.kolumnyListy, tl, QStringLiteral("lista"), 5);
+    sprawdzKolumny(f.kolumnyPozycji, tp, QStringLiteral("pozycja"), 7);
+    f.wartosciListy = pola(r.CzytajRekord(n1 + 1), n1, 8);
+    wartosci(f.kolumnyListy, f.wartosciListy, tl, 8);
+    int nr = 9;
+    while (auto linia = r.CzytajRekord(n2 + 1)) {
+        if (linia->isEmpty() && r.koniec()) break;
+        f.pozycje << pola(linia, n2, nr);
+        wartosci(f.kolumnyPozycji, f.pozycje.last(), tp, nr);
+        ++nr;
+    }
+    return f;
+}
+
+int ZaimportujListe(Database& db, const ListaZPliku& f) {
+    const auto tl = typy(db, QStringLiteral("lista"));
+    const auto tp = typy(db, QStringLiteral("pozycja"));
+    Transakcja t(db);
+    db.exec(wstaw(QStringLiteral("lista"), f.kolumnyListy),
+            wartosci(f.kolumnyListy, f.wartosciListy, tl, 8));
+    const int id = db.scalar(QStringLiteral("select last_insert_rowid()")).toInt();
+    // The positions belong to the new list whatever list the file named.
+    QStringList kolumny;
+    int idlisty = -1;
+    for (int i = 0; i < f.kolumnyPozycji.size(); ++i) {
+        if (f.kolumnyPozycji[i].compare(u"idlisty", Qt::CaseInsensitive) == 0) idlisty = i;
+        kolumny << f.kolumnyPozycji[i];
+    }
+    if (idlisty < 0) kolumny << QStringLiteral("idlisty");
+    QSqlQuery q = db.prepare(wstaw(QStringLiteral("pozycja"), kolumny));
+    int nr = 9;
+    for (const QStringList& p : f.pozycje) {
+        QVariantList v = wartosci(f.kolumnyPozycji, p, tp, nr++);
+        if (idlisty >= 0)
+            v[idlisty] = id;
+        else
+            v << id;
+        for (int i = 0; i < v.size(); ++i)
+            q.bindValue(i, v[i]);
+        if (!q.exec())
+            throw VexaError(
+                QStringLiteral("Nie można dopisać pozycji listy (wiersz %1).").arg(nr - 1));
+    }
+    t.commit();
+    return id;
+}
+
+} // namespace vexa
