@@ -37,3 +37,5 @@ int cliPrintList(const QStringList& args);
 int cliExportList(const QStringList& args);
 // Reads a list file into a new list and prints its id.
 int cliImportList(const QStringList& args);
+// Writes the marked persons of a kind (or all of them) to a person file (.os).
+int cliExportPersons(const QStringList& args);

@@ -35,6 +35,8 @@ const CliCommand kCommands[] = {
      cliExportList},
     {"import-list", "import-list --db PLIK --file PLIK.lnz   nowa lista z pliku listy",
      cliImportList},
+    {"export-persons", "export-persons --db PLIK --out PLIK.os --zp Z|P [--all]   plik z osobami",
+     cliExportPersons},
 };
 
 int usage() {

@@ -19,25 +19,6 @@ namespace {
 constexpr int kMaksKolumn = 100;
 const QString kWersja = QStringLiteral("W14.2");
 
-TypKolumny typZDeklaracji(const QString& decl) {
-    const QString t = decl.toUpper();
-    if (t.startsWith(u"DATE") || t.startsWith(u"TIME")) return TypKolumny::Data;
-    if (t.contains(u"DOUBLE") || t.contains(u"REAL") || t.contains(u"FLOAT") ||
-        t.contains(u"CURRENCY") || t.contains(u"NUMERIC") || t.contains(u"DECIMAL"))
-        return TypKolumny::Liczba;
-    if (t.contains(u"INT") || t.contains(u"LONG") || t.contains(u"BYTE") || t.contains(u"BIT"))
-        return TypKolumny::Calkowita;
-    return TypKolumny::Tekst;
-}
-
-// "names or values" line: each field followed by a TAB, then "#" and a TAB.
-QString liniaPol(const QStringList& pola) {
-    QString out;
-    for (const QString& p : pola)
-        out += p + u'\t';
-    return out + QStringLiteral("#\t");
-}
-
 [[noreturn]] void blad(int linia, const QString& opis) {
     throw VexaError(QStringLiteral("Plik listy należności jest uszkodzony.\r\rWiersz %1: %2")
                         .arg(linia)
@@ -101,54 +82,6 @@ QString wstaw(const QString& tabela, const QStringList& kolumny) {
 
 } // namespace
 
-QList<KolumnaTabeli> KolumnyTabeli(Database& db, const QString& tabela) {
-    QList<KolumnaTabeli> out;
-    QSqlQuery q = db.exec(
-        QStringLiteral("select name, type from pragma_table_info(?) order by cid"), {tabela});
-    while (q.next())
-        out << KolumnaTabeli{q.value(0).toString(), typZDeklaracji(q.value(1).toString())};
-    return out;
-}
-
-QString WartoscDoPliku(const QVariant& v, TypKolumny typ) {
-    switch (typ) {
-    case TypKolumny::Tekst:
-        return BezTabulatorow(v.isNull() ? QString() : v.toString());
-    case TypKolumny::Data:
-        return DataNaTekst(DataZBazy(v));
-    case TypKolumny::Liczba:
-        return QString::number(std::llrint(v.toDouble() * 1000000.0));
-    case TypKolumny::Calkowita:
-        return QString::number(v.toLongLong());
-    }
-    return QString();
-}
-
-QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
-    *ok = true;
-    const QString t = tekst.trimmed();
-    switch (typ) {
-    case TypKolumny::Tekst:
-        return t;
-    case TypKolumny::Data:
-        try {
-            return DataDoBazy(DataZTekstu(t));
-        } catch (const VexaError&) {
-            *ok = false;
-            return {};
-        }
-    case TypKolumny::Liczba: {
-        const qlonglong n = t.toLongLong(ok);
-        return *ok ? QVariant(double(n) / 1000000.0) : QVariant();
-    }
-    case TypKolumny::Calkowita: {
-        const qlonglong n = t.toLongLong(ok);
-        return *ok ? QVariant(n) : QVariant();
-    }
-    }
-    return {};
-}
-
 QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, const QDate& dzis) {
     ListRepository(db).wymaganaLista(idlisty);
     const QList<KolumnaTabeli> kl = KolumnyTabeli(db, QStringLiteral("lista")).mid(1);
@@ -172,12 +105,12 @@ QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, cons
     PiszLinie(out, kWersja);
     PiszLinie(out, dzis.toString(u"dd.MM.yyyy"));
     PiszLinie(out, QString::number(kl.size()));
-    PiszLinie(out, liniaPol(nazwy(kl)));
+    PiszLinie(out, LiniaPol(nazwy(kl)));
     PiszLinie(out, QString::number(kp.size()));
-    PiszLinie(out, liniaPol(nazwy(kp)));
+    PiszLinie(out, LiniaPol(nazwy(kp)));
     QSqlQuery l = db.exec(QStringLiteral("select * from lista where id = ?"), {idlisty});
     l.next();
-    PiszLinie(out, liniaPol(wiersz(l, kl)));
+    PiszLinie(out, LiniaPol(wiersz(l, kl)));
     QSqlQuery p = db.exec(kolejnosc == KolejnoscPozycji::Nis
                               ? QStringLiteral("select * from pozycja where idlisty = ? order by "
                                                "nis, id")
@@ -185,7 +118,7 @@ QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, cons
                                                "nazwisko, imie, id"),
                           {idlisty});
     while (p.next())
-        PiszLinie(out, liniaPol(wiersz(p, kp)));
+        PiszLinie(out, LiniaPol(wiersz(p, kp)));
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 // List files (".lnz"): a whole list — its row of lista and every row of pozycja — in masked
 // lines whose columns describe themselves, moved between installations.
 
+#include "data/exchange_values.h"
 #include "lists/list_repository.h"
 
 #include <QByteArray>
@@ -15,22 +16,6 @@ class QIODevice;
 namespace vexa {
 
 class Database;
-
-enum class TypKolumny { Tekst, Data, Liczba, Calkowita };
-
-struct KolumnaTabeli {
-    QString nazwa;
-    TypKolumny typ = TypKolumny::Tekst;
-};
-
-// The columns of a table in their order, each with the kind of value it holds.
-QList<KolumnaTabeli> KolumnyTabeli(Database& db, const QString& tabela);
-
-// One value as a list file writes it: text without TABs, a date DD.MM.YYYY ("00.00.0000" for
-// none), a floating-point number in millionths, an integer as it is.
-QString WartoscDoPliku(const QVariant& v, TypKolumny typ);
-// The value back; false in *ok for a text that is no number or no date.
-QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok);
 
 // The file of a list, positions in `kolejnosc`, as bytes (masked lines, CR LF).
 QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, const QDate& dzis);

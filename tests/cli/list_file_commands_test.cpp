@@ -49,6 +49,24 @@ void ListFileCommandsTest::exportThenImport() {
                  .kod,
              2);
     QCOMPARE(uruchomCli({"export-list", "--db", db, "--list", "77", "--out", lnz}).kod, 1);
+
+    // Persons: nobody marked is refused; --all writes every soldier and leaves the marks.
+    const QString os = dir.filePath("Osoby/z.os");
+    const WynikCli none = uruchomCli({"export-persons", "--db", db, "--out", os, "--zp", "Z"});
+    QCOMPARE(none.kod, 1);
+    QVERIFY(none.err.contains("Nie zaznaczono żadnej osoby"));
+    const WynikCli all =
+        uruchomCli({"export-persons", "--db", db, "--out", os, "--zp", "Z", "--all"});
+    QCOMPARE(all.kod, 0);
+    Database d;
+    d.open(db);
+    const int soldiers = d.scalar("select count(*) from osoba where zp = 'Z'").toInt();
+    QCOMPARE(all.linie.value(0), QStringLiteral("Liczba osób: %1").arg(soldiers));
+    QCOMPARE(d.scalar("select count(*) from osoba where zaz = ?", {QString(QChar(0x0163))}).toInt(), 0);
+    QFile file(os);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("\x16\x15")); // "LO" masked
+    QCOMPARE(uruchomCli({"export-persons", "--db", db, "--out", os, "--zp", "X"}).kod, 2);
 }
 
 QTEST_GUILESS_MAIN(ListFileCommandsTest)

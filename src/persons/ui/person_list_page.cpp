@@ -11,6 +11,7 @@
 #include "persons/ui/lookup_loading.h"
 #include "persons/ui/person_bulk_change_dialog.h"
 #include "persons/ui/person_date_filter_dialog.h"
+#include "persons/ui/person_file_actions.h"
 #include "persons/ui/person_list_model.h"
 
 #include <QCheckBox>
@@ -200,6 +201,22 @@ QWidget* PersonListPage::budujPrzyciski() {
     connect(usunB, &QPushButton::clicked, this, guarded(this, &PersonListPage::usun));
     connect(zeruj, &QPushButton::clicked, this, guarded(this, &PersonListPage::zerujZaliczki));
     connect(zmien, &QPushButton::clicked, this, guarded(this, &PersonListPage::zmienZaznaczonych));
+    auto* zwsi = przycisk(QStringLiteral("GENERUJ PLIK\nDO ZWSI RON"),
+                          QStringLiteral("SpeedButton43"), pasek);
+    auto* zapisz =
+        przycisk(QStringLiteral("ZAPISZ\nDO PLIKU"), QStringLiteral("SpeedButton44"), pasek);
+    auto* wczytaj =
+        przycisk(QStringLiteral("WCZYTAJ\nZ PLIKU"), QStringLiteral("SpeedButton45"), pasek);
+    connect(zwsi, &QPushButton::clicked, this,
+            guarded([this] { GenerujPlikOsobZwsi(m_ctx, m_model->identyfikatory()); }));
+    connect(zapisz, &QPushButton::clicked, this,
+            guarded([this] { ZapiszOsobyDoPliku(m_ctx, m_model->identyfikatory()); }));
+    connect(wczytaj, &QPushButton::clicked, this, guarded([this] {
+                QSet<QString> pesele;
+                for (int r = 0; r < m_model->rowCount(); ++r)
+                    if (const Osoba* o = m_model->osoba(r)) pesele.insert(o->pesel.trimmed());
+                if (WczytajOsobyZPliku(m_ctx, pesele)) this->wczytaj(0, 0);
+            }));
     auto* row = new QHBoxLayout(pasek);
     row->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {dopiszB, edytujB, usunB}) {
@@ -208,6 +225,11 @@ QWidget* PersonListPage::budujPrzyciski() {
     }
     row->addSpacing(24);
     for (QPushButton* b : {zeruj, zmien}) {
+        b->setMinimumHeight(40);
+        row->addWidget(b);
+    }
+    row->addSpacing(24);
+    for (QPushButton* b : {zwsi, zapisz, wczytaj}) {
         b->setMinimumHeight(40);
         row->addWidget(b);
     }

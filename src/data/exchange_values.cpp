@@ -1,0 +1,83 @@
+#include "data/exchange_values.h"
+
+#include "data/database.h"
+#include "data/error.h"
+#include "data/validators.h"
+
+#include <QSqlQuery>
+#include <cmath>
+
+namespace vexa {
+
+namespace {
+
+TypKolumny typZDeklaracji(const QString& decl) {
+    const QString t = decl.toUpper();
+    if (t.startsWith(u"DATE") || t.startsWith(u"TIME")) return TypKolumny::Data;
+    if (t.contains(u"DOUBLE") || t.contains(u"REAL") || t.contains(u"FLOAT") ||
+        t.contains(u"CURRENCY") || t.contains(u"NUMERIC") || t.contains(u"DECIMAL"))
+        return TypKolumny::Liczba;
+    if (t.contains(u"INT") || t.contains(u"LONG") || t.contains(u"BYTE") || t.contains(u"BIT"))
+        return TypKolumny::Calkowita;
+    return TypKolumny::Tekst;
+}
+
+} // namespace
+
+// "names or values" line: each field followed by a TAB, then "#" and a TAB.
+QString LiniaPol(const QStringList& pola) {
+    QString out;
+    for (const QString& p : pola)
+        out += p + u'\t';
+    return out + QStringLiteral("#\t");
+}
+
+QList<KolumnaTabeli> KolumnyTabeli(Database& db, const QString& tabela) {
+    QList<KolumnaTabeli> out;
+    QSqlQuery q = db.exec(
+        QStringLiteral("select name, type from pragma_table_info(?) order by cid"), {tabela});
+    while (q.next())
+        out << KolumnaTabeli{q.value(0).toString(), typZDeklaracji(q.value(1).toString())};
+    return out;
+}
+
+QString WartoscDoPliku(const QVariant& v, TypKolumny typ) {
+    switch (typ) {
+    case TypKolumny::Tekst:
+        return BezTabulatorow(v.isNull() ? QString() : v.toString());
+    case TypKolumny::Data:
+        return DataNaTekst(DataZBazy(v));
+    case TypKolumny::Liczba:
+        return QString::number(std::llrint(v.toDouble() * 1000000.0));
+    case TypKolumny::Calkowita:
+        return QString::number(v.toLongLong());
+    }
+    return QString();
+}
+
+QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
+    *ok = true;
+    const QString t = tekst.trimmed();
+    switch (typ) {
+    case TypKolumny::Tekst:
+        return t;
+    case TypKolumny::Data:
+        try {
+            return DataDoBazy(DataZTekstu(t));
+        } catch (const VexaError&) {
+            *ok = false;
+            return {};
+        }
+    case TypKolumny::Liczba: {
+        const qlonglong n = t.toLongLong(ok);
+        return *ok ? QVariant(double(n) / 1000000.0) : QVariant();
+    }
+    case TypKolumny::Calkowita: {
+        const qlonglong n = t.toLongLong(ok);
+        return *ok ? QVariant(n) : QVariant();
+    }
+    }
+    return {};
+}
+
+} // namespace vexa

@@ -1,0 +1,204 @@
+#include "persons/person_files.h"
+
+#include "data/codepage.h"
+#include "data/database.h"
+#include "data/error.h"
+#include "data/exchange_values.h"
+#include "data/masked_lines.h"
+#include "data/transaction.h"
+#include "data/validators.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QSqlQuery>
+
+namespace vexa {
+
+namespace {
+
+constexpr int kMaksKolumn = 100;
+
+[[noreturn]] void blad(int linia, const QString& opis) {
+    throw VexaError(
+        QStringLiteral("Plik z osobami jest uszkodzony.\r\rWiersz %1: %2").arg(linia).arg(opis));
+}
+
+QList<KolumnaTabeli> kolumnyOsob(Database& db) {
+    return KolumnyTabeli(db, QStringLiteral("osoba")).mid(1);
+}
+
+// The marked persons among the listed ones, in the listed order: id → the query's row values.
+template <class F> void zaznaczeni(Database& db, const QList<int>& listowane, F&& zrob) {
+    QHash<int, QVariantMap> rows;
+    QSqlQuery q =
+        db.exec(QStringLiteral("select * from osoba where zaz = ?"), {QString(ZAZ_ZAZNACZONY)});
+    while (q.next()) {
+        QVariantMap m;
+        for (int i = 0; i < q.record().count(); ++i)
+            m.insert(q.record().fieldName(i).toLower(), q.value(i));
+        rows.insert(q.value(QStringLiteral("id")).toInt(), m);
+    }
+    for (int id : listowane)
+        if (rows.contains(id)) zrob(id, rows.value(id));
+}
+
+QVariantList wartosci(const QStringList& kolumny, const QStringList& teksty,
+                      const QHash<QString, TypKolumny>& typy, int nr) {
+    QVariantList out;
+    for (int i = 0; i < kolumny.size(); ++i) {
+        bool ok = false;
+        out << WartoscZPliku(teksty.value(i), typy.value(kolumny[i].toLower()), &ok);
+        if (!ok)
+            blad(nr, QStringLiteral("niepoprawna wartość „%1” w kolumnie %2.")
+                         .arg(teksty.value(i), kolumny[i]));
+    }
+    return out;
+}
+
+QStringList pola(const QString& linia, int n, int nr) {
+    const PolaTab p(linia);
+    if (p.liczba() < n + 1 || p[n + 1] != u"#")
+        blad(nr,
+             QStringLiteral("wiersz ma inną liczbę pól niż %1 (plik jest niekompletny).").arg(n));
+    QStringList out;
+    for (int i = 1; i <= n; ++i)
+        out << p[i];
+    return out;
+}
+
+} // namespace
+
+QByteArray PlikOsob(Database& db, const QList<int>& listowane, int* ile) {
+    const QList<KolumnaTabeli> k = kolumnyOsob(db);
+    QStringList nazwy;
+    for (const KolumnaTabeli& c : k)
+        nazwy << c.nazwa;
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    PiszLinie(out, QStringLiteral("LO"));
+    PiszLinie(out, QString::number(k.size()));
+    PiszLinie(out, LiniaPol(nazwy));
+    int n = 0;
+    zaznaczeni(db, listowane, [&](int, const QVariantMap& row) {
+        QStringList v;
+        for (const KolumnaTabeli& c : k)
+            v << WartoscDoPliku(row.value(c.nazwa.toLower()), c.typ);
+        PiszLinie(out, LiniaPol(v));
+        ++n;
+    });
+    if (ile) *ile = n;
+    return bytes;
+}
+
+OsobyZPliku CzytajPlikOsob(Database& db, const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer in(&copy);
+    in.open(QIODevice::ReadOnly);
+    MaskedLineReader r(in);
+    if (r.CzytajLinie() != QStringLiteral("LO")) throw VexaError(NIE_PLIK_OSOB);
+    bool ok = false;
+    const auto linia2 = r.CzytajLinie();
+    const int n = linia2 ? linia2->trimmed().toInt(&ok) : 0;
+    if (!ok || n < 1 || n > kMaksKolumn)
+        blad(2, QStringLiteral("liczba kolumn musi być liczbą od 1 do %1.").arg(kMaksKolumn));
+    const auto naglowek = r.CzytajRekord(n + 1);
+    if (!naglowek) blad(3, QStringLiteral("brak wiersza (plik jest niekompletny)."));
+    OsobyZPliku f;
+    f.kolumny = pola(*naglowek, n, 3);
+    QHash<QString, TypKolumny> typy;
+    for (const KolumnaTabeli& c : KolumnyTabeli(db, QStringLiteral("osoba")))
+        typy.insert(c.nazwa.toLower(), c.typ);
+    for (const QString& c : f.kolumny)
+        if (!typy.contains(c.toLower()) || c.compare(u"id", Qt::CaseInsensitive) == 0)
+            blad(3, QStringLiteral("kartoteka nie ma kolumny „%1”.").arg(c));
+    int nr = 4;
+    while (auto l = r.CzytajRekord(n + 1)) {
+        f.wiersze << pola(*l, n, nr);
+        wartosci(f.kolumny, f.wiersze.last(), typy, nr);
+        ++nr;
+    }
+    return f;
+}
+
+int DopiszOsobyZPliku(Database& db, const OsobyZPliku& f, const QSet<QString>& listowanePesele) {
+    QHash<QString, TypKolumny> typy;
+    for (const KolumnaTabeli& c : KolumnyTabeli(db, QStringLiteral("osoba")))
+        typy.insert(c.nazwa.toLower(), c.typ);
+    Transakcja t(db);
+    QSqlQuery q =
+        db.prepare(QStringLiteral("insert into osoba (%1) values (%2)")
+                       .arg(f.kolumny.join(u','),
+                            QStringList(f.kolumny.size(), QStringLiteral("?")).join(u',')));
+    int ile = 0, nr = 4;
+    for (const QStringList& w : f.wiersze) {
+        const QVariantList v = wartosci(f.kolumny, w, typy, nr++);
+        if (listowanePesele.contains(w.value(0).trimmed())) continue;
+        for (int i = 0; i < v.size(); ++i)
+            q.bindValue(i, v[i]);
+        if (!q.exec())
+            throw VexaError(QStringLiteral("Nie można dopisać osoby (wiersz %1).").arg(nr - 1));
+        ++ile;
+    }
+    t.commit();
+    return ile;
+}
+
+QByteArray PlikOsobZwsi(Database& db, const QList<int>& listowane, QList<int>* osoby) {
+    QStringList linie{QStringLiteral("JG\tDział\tNazwisko i imię\tPesel\tUlica\tKod. Poczt.\t"
+                                     "Miejsc.\tKraj\tTelefon\tFax\tNr Ident. Pod.\tKraj banku\t"
+                                     "Kod banku\tKonto bankowe\tKod kontrolny banku\tNazwa "
+                                     "Posiadacza konta\tIdentyfikator JW\tStopień")};
+    if (osoby) osoby->clear();
+    zaznaczeni(db, listowane, [&](int id, const QVariantMap& row) {
+        auto tekst = [&](const char* pole) {
+            return row.value(QString::fromLatin1(pole)).toString();
+        };
+        bool wyslana = false;
+        for (int k : {1, 2}) {
+            const QString konto = tekst(k == 1 ? "rachunek1" : "rachunek2");
+            if (konto.isEmpty()) continue;
+            const QString a = BezSpacji(konto);
+            linie << QStringList{QStringLiteral("2056"),
+                                 QStringLiteral("2056"),
+                                 tekst("nazwisko") + u' ' + tekst("imie"),
+                                 tekst("pesel"),
+                                 QStringLiteral("Radiowa 2"),
+                                 QStringLiteral("00-908"),
+                                 QStringLiteral("Warszawa"),
+                                 QStringLiteral("PL"),
+                                 QString(),
+                                 QString(),
+                                 QString(),
+                                 QStringLiteral("PL"),
+                                 a.mid(2, 8),
+                                 a.mid(10, 16),
+                                 a.mid(0, 2),
+                                 tekst(k == 1 ? "orachunek1" : "orachunek2"),
+                                 QStringLiteral("4731086"),
+                                 tekst("ste")}
+                         .replaceInStrings(QStringLiteral("\t"), QString())
+                         .join(u'\t');
+            wyslana = true;
+        }
+        if (wyslana && osoby) *osoby << id;
+    });
+    QByteArray bytes;
+    for (const QString& l : linie)
+        bytes += toCp1250OrThrow(l) + "\r\n";
+    return bytes;
+}
+
+void OznaczWyslaneDoZwsi(Database& db, const QList<int>& osoby) {
+    Transakcja t(db);
+    db.exec(QStringLiteral("update osoba set wydrukzwsi = 'N'"));
+    QSqlQuery q = db.prepare(
+        QStringLiteral("update osoba set exportzwsi = 'T', wydrukzwsi = 'T' where id = ?"));
+    for (int id : osoby) {
+        q.bindValue(0, id);
+        if (!q.exec()) throw VexaError(QStringLiteral("Nie można oznaczyć osoby w kartotece."));
+    }
+    t.commit();
+}
+
+} // namespace vexa
