@@ -39,3 +39,5 @@ int cliExportList(const QStringList& args);
 int cliImportList(const QStringList& args);
 // Writes the marked persons of a kind (or all of them) to a person file (.os).
 int cliExportPersons(const QStringList& args);
+// Adds the persons of a person file whose PESEL is not among the persons of that kind.
+int cliImportPersons(const QStringList& args);

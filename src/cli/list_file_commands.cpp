@@ -86,3 +86,29 @@ int cliExportPersons(const QStringList& args) {
     cliPrint(QStringLiteral("Liczba osób: %1").arg(ile));
     return 0;
 }
+
+int cliImportPersons(const QStringList& args) {
+    const CliOptions o = cliParse(args, {"--db", "--file", "--zp"}, {});
+    if (!o.error.isEmpty()) return cliBadUse(o.error);
+    const QString brak = o.missing({"--db", "--file", "--zp"});
+    if (!brak.isEmpty()) return cliBadUse(brak);
+    const QString zp = o.value("--zp");
+    if (zp != QLatin1String("Z") && zp != QLatin1String("P"))
+        return cliBadUse(QStringLiteral("Rodzaj osób to Z albo P."));
+    vexa::Database db;
+    db.open(o.value("--db"));
+    QFile f(o.value("--file"));
+    if (!f.open(QIODevice::ReadOnly))
+        throw vexa::VexaError(QStringLiteral("Nie można odczytać pliku: ") + o.value("--file"));
+    const vexa::OsobyZPliku plik = vexa::CzytajPlikOsob(db, f.readAll());
+    // The PESEL numbers of every person of that kind, as the page lists them unfiltered.
+    QSet<QString> pesele;
+    QSqlQuery q = db.exec(QStringLiteral("select pesel from osoba where zp = ?"), {zp});
+    while (q.next())
+        pesele.insert(q.value(0).toString().trimmed());
+    const int dopisane = vexa::DopiszOsobyZPliku(db, plik, pesele);
+    cliPrint(QStringLiteral("Dopisano: %1, pominięto: %2")
+                 .arg(dopisane)
+                 .arg(plik.wiersze.size() - dopisane));
+    return 0;
+}

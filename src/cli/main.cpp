@@ -37,6 +37,8 @@ const CliCommand kCommands[] = {
      cliImportList},
     {"export-persons", "export-persons --db PLIK --out PLIK.os --zp Z|P [--all]   plik z osobami",
      cliExportPersons},
+    {"import-persons", "import-persons --db PLIK --file PLIK.os --zp Z|P   osoby z pliku",
+     cliImportPersons},
 };
 
 int usage() {

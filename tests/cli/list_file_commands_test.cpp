@@ -67,6 +67,17 @@ void ListFileCommandsTest::exportThenImport() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(2), QByteArray("\x16\x15")); // "LO" masked
     QCOMPARE(uruchomCli({"export-persons", "--db", db, "--out", os, "--zp", "X"}).kod, 2);
+    file.close();
+
+    // Read back: every soldier is already listed; as employees they are all added.
+    const WynikCli same = uruchomCli({"import-persons", "--db", db, "--file", os, "--zp", "Z"});
+    QCOMPARE(same.kod, 0);
+    QCOMPARE(same.linie.value(0), QStringLiteral("Dopisano: 0, pominięto: %1").arg(soldiers));
+    const int before = d.scalar("select count(*) from osoba").toInt();
+    const WynikCli other = uruchomCli({"import-persons", "--db", db, "--file", os, "--zp", "P"});
+    QCOMPARE(other.kod, 0);
+    QCOMPARE(d.scalar("select count(*) from osoba").toInt(), before + soldiers);
+    QCOMPARE(uruchomCli({"import-persons", "--db", db, "--file", lnz, "--zp", "P"}).kod, 1);
 }
 
 QTEST_GUILESS_MAIN(ListFileCommandsTest)
