@@ -80,4 +80,43 @@ QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
     return {};
 }
 
+QHash<QString, TypKolumny> TypyKolumn(Database& db, const QString& tabela) {
+    QHash<QString, TypKolumny> t;
+    for (const KolumnaTabeli& k : KolumnyTabeli(db, tabela))
+        t.insert(k.nazwa.toLower(), k.typ);
+    return t;
+}
+
+void BladPlikuWymiany(const QString& rodzaj, int linia, const QString& opis) {
+    throw VexaError(
+        QStringLiteral("%1 jest uszkodzony.\r\rWiersz %2: %3").arg(rodzaj).arg(linia).arg(opis));
+}
+
+QStringList PolaWiersza(const QString& linia, int n, const QString& rodzaj, int nr) {
+    const PolaTab p(linia);
+    if (p.liczba() < n + 1 || p[n + 1] != u"#")
+        BladPlikuWymiany(
+            rodzaj, nr,
+            QStringLiteral("wiersz ma inną liczbę pól niż %1 (plik jest niekompletny).").arg(n));
+    QStringList out;
+    for (int i = 1; i <= n; ++i)
+        out << p[i];
+    return out;
+}
+
+QVariantList WartosciWiersza(const QStringList& kolumny, const QStringList& teksty,
+                             const QHash<QString, TypKolumny>& typy, const QString& rodzaj,
+                             int nr) {
+    QVariantList out;
+    for (int i = 0; i < kolumny.size(); ++i) {
+        bool ok = false;
+        out << WartoscZPliku(teksty.value(i), typy.value(kolumny[i].toLower()), &ok);
+        if (!ok)
+            BladPlikuWymiany(rodzaj, nr,
+                             QStringLiteral("niepoprawna wartość „%1” w kolumnie %2.")
+                                 .arg(teksty.value(i), kolumny[i]));
+    }
+    return out;
+}
+
 } // namespace vexa

@@ -16,14 +16,25 @@ namespace vexa {
 
 namespace {
 
-constexpr int kMaksKolumn = 100;
-const QString kWersja = QStringLiteral("W14.2");
+const QString kRodzaj = QStringLiteral("Plik listy należności");
 
 [[noreturn]] void blad(int linia, const QString& opis) {
-    throw VexaError(QStringLiteral("Plik listy należności jest uszkodzony.\r\rWiersz %1: %2")
-                        .arg(linia)
-                        .arg(opis));
+    BladPlikuWymiany(kRodzaj, linia, opis);
 }
+
+// The fields of a record line; a missing line is a truncated file.
+QStringList pola(const std::optional<QString>& linia, int n, int nr) {
+    if (!linia) blad(nr, QStringLiteral("brak wiersza (plik jest niekompletny)."));
+    return PolaWiersza(*linia, n, kRodzaj, nr);
+}
+
+QVariantList wartosci(const QStringList& kolumny, const QStringList& teksty,
+                      const QHash<QString, TypKolumny>& t, int nr) {
+    return WartosciWiersza(kolumny, teksty, t, kRodzaj, nr);
+}
+
+constexpr int kMaksKolumn = 100;
+const QString kWersja = QStringLiteral("W14.2");
 
 int liczba(const std::optional<QString>& linia, int nr) {
     bool ok = false;
@@ -31,40 +42,6 @@ int liczba(const std::optional<QString>& linia, int nr) {
     if (!ok || n < 1 || n > kMaksKolumn)
         blad(nr, QStringLiteral("liczba kolumn musi być liczbą od 1 do %1.").arg(kMaksKolumn));
     return n;
-}
-
-// The first n fields of a record line; a line with fewer is refused.
-QStringList pola(const std::optional<QString>& linia, int n, int nr) {
-    if (!linia) blad(nr, QStringLiteral("brak wiersza (plik jest niekompletny)."));
-    const PolaTab p(*linia);
-    if (p.liczba() < n + 1 || p[n + 1] != u"#")
-        blad(nr,
-             QStringLiteral("wiersz ma inną liczbę pól niż %1 (plik jest niekompletny).").arg(n));
-    QStringList out;
-    for (int i = 1; i <= n; ++i)
-        out << p[i];
-    return out;
-}
-
-QHash<QString, TypKolumny> typy(Database& db, const QString& tabela) {
-    QHash<QString, TypKolumny> t;
-    for (const KolumnaTabeli& k : KolumnyTabeli(db, tabela))
-        t.insert(k.nazwa.toLower(), k.typ);
-    return t;
-}
-
-// Every value of a row read for its column; the first that does not read is refused.
-QVariantList wartosci(const QStringList& kolumny, const QStringList& teksty,
-                      const QHash<QString, TypKolumny>& t, int nr) {
-    QVariantList out;
-    for (int i = 0; i < kolumny.size(); ++i) {
-        bool ok = false;
-        out << WartoscZPliku(teksty.value(i), t.value(kolumny[i].toLower()), &ok);
-        if (!ok)
-            blad(nr, QStringLiteral("niepoprawna wartość „%1” w kolumnie %2.")
-                         .arg(teksty.value(i), kolumny[i]));
-    }
-    return out;
 }
 
 void sprawdzKolumny(const QStringList& kolumny, const QHash<QString, TypKolumny>& t,
@@ -144,8 +121,8 @@ ListaZPliku CzytajPlikListy(Database& db, const QByteArray& bytes) {
     f.kolumnyListy = pola(r.CzytajRekord(n1 + 1), n1, 5);
     const int n2 = liczba(r.CzytajLinie(), 6);
     f.kolumnyPozycji = pola(r.CzytajRekord(n2 + 1), n2, 7);
-    const auto tl = typy(db, QStringLiteral("lista"));
-    const auto tp = typy(db, QStringLiteral("pozycja"));
+    const auto tl = TypyKolumn(db, QStringLiteral("lista"));
+    const auto tp = TypyKolumn(db, QStringLiteral("pozycja"));
     sprawdzKolumny(f.kolumnyListy, tl, QStringLiteral("lista"), 5);
     sprawdzKolumny(f.kolumnyPozycji, tp, QStringLiteral("pozycja"), 7);
     f.wartosciListy = pola(r.CzytajRekord(n1 + 1), n1, 8);
@@ -161,8 +138,8 @@ ListaZPliku CzytajPlikListy(Database& db, const QByteArray& bytes) {
 }
 
 int ZaimportujListe(Database& db, const ListaZPliku& f) {
-    const auto tl = typy(db, QStringLiteral("lista"));
-    const auto tp = typy(db, QStringLiteral("pozycja"));
+    const auto tl = TypyKolumn(db, QStringLiteral("lista"));
+    const auto tp = TypyKolumn(db, QStringLiteral("pozycja"));
     Transakcja t(db);
     db.exec(wstaw(QStringLiteral("lista"), f.kolumnyListy),
             wartosci(f.kolumnyListy, f.wartosciListy, tl, 8));

@@ -16,12 +16,13 @@ namespace vexa {
 
 namespace {
 
-constexpr int kMaksKolumn = 100;
+const QString kRodzaj = QStringLiteral("Plik z osobami");
 
 [[noreturn]] void blad(int linia, const QString& opis) {
-    throw VexaError(
-        QStringLiteral("Plik z osobami jest uszkodzony.\r\rWiersz %1: %2").arg(linia).arg(opis));
+    BladPlikuWymiany(kRodzaj, linia, opis);
 }
+
+constexpr int kMaksKolumn = 100;
 
 QList<KolumnaTabeli> kolumnyOsob(Database& db) {
     return KolumnyTabeli(db, QStringLiteral("osoba")).mid(1);
@@ -40,30 +41,6 @@ template <class F> void zaznaczeni(Database& db, const QList<int>& listowane, F&
     }
     for (int id : listowane)
         if (rows.contains(id)) zrob(id, rows.value(id));
-}
-
-QVariantList wartosci(const QStringList& kolumny, const QStringList& teksty,
-                      const QHash<QString, TypKolumny>& typy, int nr) {
-    QVariantList out;
-    for (int i = 0; i < kolumny.size(); ++i) {
-        bool ok = false;
-        out << WartoscZPliku(teksty.value(i), typy.value(kolumny[i].toLower()), &ok);
-        if (!ok)
-            blad(nr, QStringLiteral("niepoprawna wartość „%1” w kolumnie %2.")
-                         .arg(teksty.value(i), kolumny[i]));
-    }
-    return out;
-}
-
-QStringList pola(const QString& linia, int n, int nr) {
-    const PolaTab p(linia);
-    if (p.liczba() < n + 1 || p[n + 1] != u"#")
-        blad(nr,
-             QStringLiteral("wiersz ma inną liczbę pól niż %1 (plik jest niekompletny).").arg(n));
-    QStringList out;
-    for (int i = 1; i <= n; ++i)
-        out << p[i];
-    return out;
 }
 
 } // namespace
@@ -105,26 +82,22 @@ OsobyZPliku CzytajPlikOsob(Database& db, const QByteArray& bytes) {
     const auto naglowek = r.CzytajRekord(n + 1);
     if (!naglowek) blad(3, QStringLiteral("brak wiersza (plik jest niekompletny)."));
     OsobyZPliku f;
-    f.kolumny = pola(*naglowek, n, 3);
-    QHash<QString, TypKolumny> typy;
-    for (const KolumnaTabeli& c : KolumnyTabeli(db, QStringLiteral("osoba")))
-        typy.insert(c.nazwa.toLower(), c.typ);
+    f.kolumny = PolaWiersza(*naglowek, n, kRodzaj, 3);
+    const QHash<QString, TypKolumny> typy = TypyKolumn(db, QStringLiteral("osoba"));
     for (const QString& c : f.kolumny)
         if (!typy.contains(c.toLower()) || c.compare(u"id", Qt::CaseInsensitive) == 0)
             blad(3, QStringLiteral("kartoteka nie ma kolumny „%1”.").arg(c));
     int nr = 4;
     while (auto l = r.CzytajRekord(n + 1)) {
-        f.wiersze << pola(*l, n, nr);
-        wartosci(f.kolumny, f.wiersze.last(), typy, nr);
+        f.wiersze << PolaWiersza(*l, n, kRodzaj, nr);
+        WartosciWiersza(f.kolumny, f.wiersze.last(), typy, kRodzaj, nr);
         ++nr;
     }
     return f;
 }
 
 int DopiszOsobyZPliku(Database& db, const OsobyZPliku& f, const QSet<QString>& listowanePesele) {
-    QHash<QString, TypKolumny> typy;
-    for (const KolumnaTabeli& c : KolumnyTabeli(db, QStringLiteral("osoba")))
-        typy.insert(c.nazwa.toLower(), c.typ);
+    const QHash<QString, TypKolumny> typy = TypyKolumn(db, QStringLiteral("osoba"));
     Transakcja t(db);
     QSqlQuery q =
         db.prepare(QStringLiteral("insert into osoba (%1) values (%2)")
@@ -132,7 +105,7 @@ int DopiszOsobyZPliku(Database& db, const OsobyZPliku& f, const QSet<QString>& l
                             QStringList(f.kolumny.size(), QStringLiteral("?")).join(u',')));
     int ile = 0, nr = 4;
     for (const QStringList& w : f.wiersze) {
-        const QVariantList v = wartosci(f.kolumny, w, typy, nr++);
+        const QVariantList v = WartosciWiersza(f.kolumny, w, typy, kRodzaj, nr++);
         if (listowanePesele.contains(w.value(0).trimmed())) continue;
         for (int i = 0; i < v.size(); ++i)
             q.bindValue(i, v[i]);
