@@ -6,9 +6,9 @@
 #include "data/masked_lines.h"
 #include "lists/generation.h"
 #include "lists/list_files.h"
+#include "support/masked_files.h"
 #include "support/unit_fixture.h"
 
-#include <QBuffer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -34,25 +34,7 @@ QStringList wiersze(Database& db, const QString& sql, const QVariantList& args) 
     return out;
 }
 
-QStringList linie(const QByteArray& file) {
-    QByteArray copy = file;
-    QBuffer b(&copy);
-    b.open(QIODevice::ReadOnly);
-    MaskedLineReader r(b);
-    QStringList out;
-    while (auto l = r.CzytajLinie())
-        out << *l;
-    return out;
-}
 
-QByteArray plik(const QStringList& lines) {
-    QByteArray bytes;
-    QBuffer b(&bytes);
-    b.open(QIODevice::WriteOnly);
-    for (const QString& l : lines)
-        PiszLinie(b, l);
-    return bytes;
-}
 
 } // namespace
 
@@ -75,7 +57,7 @@ void ListFilesTest::roundTripKeepsEveryValue() {
               "imieojca = 'WP' where idlisty = ? and nazwisko = 'WPWP'",
               {id});
     const QByteArray bytes = PlikListy(u.db, id, KolejnoscPozycji::Nazwisko, QDate(2027, 4, 2));
-    const QStringList l = linie(bytes);
+    const QStringList l = maskedLines(bytes);
     QCOMPARE(l.value(0), "LNZ");
     QCOMPARE(l.value(1), "W14.2");
     QCOMPARE(l.value(2), "02.04.2027");
@@ -108,7 +90,7 @@ void ListFilesTest::listWithoutPositionsIsEightLines() {
     const int id = UtworzListe(u.db, u.msg, u.full(), QDate(2027, 3, 31));
     QCOMPARE(u.count("pozycja"), 0);
     const QByteArray bytes = PlikListy(u.db, id, KolejnoscPozycji::Nis, QDate(2027, 4, 2));
-    QCOMPARE(linie(bytes).size(), 8);
+    QCOMPARE(maskedLines(bytes).size(), 8);
     QVERIFY(bytes.endsWith(QByteArray("\r\n")));
     const int copy = ZaimportujListe(u.db, CzytajPlikListy(u.db, bytes));
     QCOMPARE(u.count("lista"), 2);
@@ -120,7 +102,7 @@ void ListFilesTest::badFilesAreRefusedAndNothingIsWritten() {
     u.person("ADAMSKI", "80010112340");
     const int id = UtworzListe(u.db, u.msg, u.full(), QDate(2027, 3, 31));
     const QByteArray good = PlikListy(u.db, id, KolejnoscPozycji::Nazwisko, QDate(2027, 4, 2));
-    const QStringList l = linie(good);
+    const QStringList l = maskedLines(good);
     const int lists = u.count("lista"), positions = u.count("pozycja");
 
     auto refused = [&](const QByteArray& bytes, const QString& part) {
@@ -133,13 +115,13 @@ void ListFilesTest::badFilesAreRefusedAndNothingIsWritten() {
     };
     QCOMPARE(refused(QByteArray(), NIE_PLIK_LISTY), QString());
     QCOMPARE(refused(QByteArray("\x00\xff\x13garbage\r\n", 13), NIE_PLIK_LISTY), QString());
-    QCOMPARE(refused(plik({"LNZ"}), "Wiersz 2"), QString());
+    QCOMPARE(refused(maskedFile({"LNZ"}), "Wiersz 2"), QString());
     // Truncated in the middle of the list row.
-    QCOMPARE(refused(plik(l.mid(0, 7) << l[7].left(20)), "Wiersz 8"), QString());
+    QCOMPARE(refused(maskedFile(l.mid(0, 7) << l[7].left(20)), "Wiersz 8"), QString());
     // A column the database lacks.
     QStringList unknown = l;
     unknown[4].replace("miesiacrok", "miesiac_rok");
-    QCOMPARE(refused(plik(unknown), "nie ma kolumny „miesiac_rok”"), QString());
+    QCOMPARE(refused(maskedFile(unknown), "nie ma kolumny „miesiac_rok”"), QString());
     // A number that is none, in a position.
     QStringList badNumber = l;
     const int razem = int(l[6].split('\t').indexOf("razem"));
@@ -147,11 +129,11 @@ void ListFilesTest::badFilesAreRefusedAndNothingIsWritten() {
     QStringList values = badNumber[8].split('\t');
     values[razem] = "12,5";
     badNumber[8] = values.join('\t');
-    QCOMPARE(refused(plik(badNumber), "Wiersz 9"), QString());
+    QCOMPARE(refused(maskedFile(badNumber), "Wiersz 9"), QString());
     // More than 100 columns.
     QStringList wide = l;
     wide[3] = "101";
-    QCOMPARE(refused(plik(wide), "Wiersz 4"), QString());
+    QCOMPARE(refused(maskedFile(wide), "Wiersz 4"), QString());
 
     QCOMPARE(u.count("lista"), lists);
     QCOMPARE(u.count("pozycja"), positions);

@@ -5,38 +5,20 @@
 #include "data/error.h"
 #include "data/masked_lines.h"
 #include "persons/person_files.h"
+#include "support/masked_files.h"
 #include "support/unit_fixture.h"
 
-#include <QBuffer>
 #include <QtTest>
 
 using namespace vexa;
 
 namespace {
 
-QStringList linie(const QByteArray& file) {
-    QByteArray copy = file;
-    QBuffer b(&copy);
-    b.open(QIODevice::ReadOnly);
-    MaskedLineReader r(b);
-    // The marker and the count are plain lines; the rest are records that a "WP" inside a value
-    // splits with a raw CR LF, joined back to their number of fields.
-    QStringList out;
-    for (int i = 0; i < 2; ++i)
-        if (auto l = r.CzytajLinie()) out << *l;
-    const int n = out.value(1).toInt();
-    while (auto l = r.CzytajRekord(n + 1))
-        out << *l;
-    return out;
-}
 
-QByteArray plik(const QStringList& lines) {
-    QByteArray bytes;
-    QBuffer b(&bytes);
-    b.open(QIODevice::WriteOnly);
-    for (const QString& l : lines)
-        PiszLinie(b, l);
-    return bytes;
+
+// The marker and the count, then the records joined back to the count's fields.
+QStringList linie(const QByteArray& file) {
+    return maskedLines(file, 2, maskedLines(file).value(1).toInt() + 1);
 }
 
 void zaznacz(UnitFixture& u, int id) {
@@ -100,14 +82,14 @@ void PersonFilesTest::badFilesChangeNothing() {
         return QStringLiteral("accepted");
     };
     QCOMPARE(refused({}, NIE_PLIK_OSOB), QString());
-    QCOMPARE(refused(plik({"LNZ"}), NIE_PLIK_OSOB), QString());
-    QCOMPARE(refused(plik({"LO", "500"}), "Wiersz 2"), QString());
+    QCOMPARE(refused(maskedFile({"LNZ"}), NIE_PLIK_OSOB), QString());
+    QCOMPARE(refused(maskedFile({"LO", "500"}), "Wiersz 2"), QString());
     QStringList unknown = l;
     unknown[2].replace("nazwisko", "nazwisko2");
-    QCOMPARE(refused(plik(unknown), "nie ma kolumny „nazwisko2”"), QString());
+    QCOMPARE(refused(maskedFile(unknown), "nie ma kolumny „nazwisko2”"), QString());
     QStringList truncated = l;
     truncated[3] = truncated[3].left(30);
-    QCOMPARE(refused(plik(truncated), "Wiersz 4"), QString());
+    QCOMPARE(refused(maskedFile(truncated), "Wiersz 4"), QString());
     QCOMPARE(u.count("osoba"), 1);
 }
 
