@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-dejavu-core
   xvfb xauth xdotool poppler-utils
   locales
+  clang libfuzzer-14-dev
 )
 
 # The tests run under a Polish locale to prove that nothing written depends on it.

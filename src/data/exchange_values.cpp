@@ -63,7 +63,11 @@ QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
         return t;
     case TypKolumny::Data:
         try {
-            return DataDoBazy(DataZTekstu(t));
+            // Files write no date before 1900 but the empty one ("00.00.0000"): an earlier
+            // year could not be written back, so it marks a damaged file.
+            const QDate d = DataZTekstu(t);
+            if (d.year() < 1900 && t != u"00.00.0000") throw VexaError(t);
+            return DataDoBazy(d);
         } catch (const VexaError&) {
             *ok = false;
             return {};

@@ -130,6 +130,19 @@ void ListFilesTest::badFilesAreRefusedAndNothingIsWritten() {
     values[razem] = "12,5";
     badNumber[8] = values.join('\t');
     QCOMPARE(refused(maskedFile(badNumber), "Wiersz 9"), QString());
+    // A date no file writes: before 1900 and not the empty "00.00.0000".
+    QStringList oldDate = l;
+    const int wykonania = int(l[4].split('\t').indexOf("datawykonania"));
+    QVERIFY(wykonania >= 0);
+    values = oldDate[7].split('\t');
+    values[wykonania] = "01.01.0999";
+    oldDate[7] = values.join('\t');
+    QCOMPARE(refused(maskedFile(oldDate), "Wiersz 8"), QString());
+    values[wykonania] = "00.00.0000";
+    oldDate[7] = values.join('\t');
+    QCOMPARE(refused(maskedFile(oldDate), "Wiersz 8"), QStringLiteral("accepted"));
+    u.db.exec("delete from pozycja where idlisty = (select max(id) from lista)");
+    u.db.exec("delete from lista where id = (select max(id) from lista)");
     // More than 100 columns.
     QStringList wide = l;
     wide[3] = "101";
