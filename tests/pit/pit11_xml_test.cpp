@@ -1,0 +1,283 @@
+// The e-declarations: the shipped template filled line by line, amounts whatever the locale,
+// values escaped, the ORD-ZU attachment, and one file per form.
+#include "data/error.h"
+#include "pit/pit11_xml.h"
+#include "pit_data.h"
+#include "support/test_db.h"
+
+#include <QtTest>
+#include <QXmlStreamReader>
+
+using namespace vexa;
+using namespace pittest;
+
+namespace {
+
+QStringList Szablon() {
+    return WczytajSzablonPit11(QStringLiteral(VEXA_SOURCE_DIR "/resources/pit11.txt"));
+}
+
+FormularzPit11 Wzor() {
+    FormularzPit11 f;
+    f.rok = "2026";
+    f.nip = "5261040828";
+    f.platnik = "JW 1234";
+    f.regon = "012345678";
+    f.os_pesel = "80010112340";
+    f.os_nazwisko = "ŁUKASIEWICZ";
+    f.os_imie = "ŻANETA";
+    f.os_data_ur = "01.01.1980";
+    f.os_woj = "MAZOWIECKIE";
+    f.os_powiat = "WARSZAWA";
+    f.os_gmina = "WARSZAWA";
+    f.os_ulica = "ŻWIRKI I WIGURY";
+    f.os_nr_domu = "12A";
+    f.os_nr_lok = "7";
+    f.os_miejsc = "WARSZAWA";
+    f.os_kod = "02-092";
+    f.os_poczta = "WARSZAWA";
+    f.us_kod_is = "1434";
+    f.kw_przychod = 1500;
+    f.kw_dochod = 1500;
+    f.kw_podatek = 270;
+    return f;
+}
+
+QStringList Linie(const QByteArray& xml) {
+    QStringList l = QString::fromUtf8(xml).split(QStringLiteral("\r\n"));
+    if (l.last().isEmpty()) l.removeLast();
+    return l;
+}
+
+// The text of every element named `name`, read by an XML parser; a document that is not
+// well-formed fails the test.
+QStringList Teksty(const QByteArray& xml, const QString& name) {
+    QXmlStreamReader r(xml);
+    QStringList out;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement() && r.qualifiedName() == name) out << r.readElementText();
+    }
+    if (r.hasError()) out << QStringLiteral("BŁĄD XML: ") + r.errorString();
+    return out;
+}
+
+} // namespace
+
+class Pit11XmlTest : public QObject {
+    Q_OBJECT
+private slots:
+    void shippedTemplateIsAWindowsDeclarationOf46Lines();
+    void linesAreFilledAsStored();
+    void identifierIsTheNipWhenThereIsOne();
+    void amountsRoundAndUseAFullStop();
+    void specialCharactersAreEscaped();
+    void correctionWithExplanationCarriesTheAttachment();
+    void badTemplatesAreRefused();
+    void oneFilePerForm();
+};
+
+void Pit11XmlTest::shippedTemplateIsAWindowsDeclarationOf46Lines() {
+    const QStringList s = Szablon();
+    QCOMPARE(s.size(), 46);
+    QCOMPARE(s.first(), QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    QCOMPARE(s[5], QString("<CelZlozenia  poz=\"P_6\">1</CelZlozenia>"));
+    QCOMPARE(s.last(), QString("</Deklaracja>"));
+    // Stored in Windows-1250: the Polish letter reads back.
+    QVERIFY(s[9].contains(QString("rola=\"Płatnik\"")));
+    SprawdzSzablonPit11(s);
+    // The same template saved as UTF-8 with a byte-order mark reads the same.
+    QTemporaryDir dir;
+    QFile f(dir.filePath("pit11.txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF" + s.join("\n").toUtf8() + "\n");
+    f.close();
+    QCOMPARE(WczytajSzablonPit11(f.fileName()), s);
+    try {
+        WczytajSzablonPit11(dir.filePath("brak.txt"));
+        QFAIL("a missing template was read");
+    } catch (const VexaError& e) {
+        QCOMPARE(e.message(), QString("Brak pliku \"pit11.txt\"..."));
+    }
+}
+
+void Pit11XmlTest::linesAreFilledAsStored() {
+    const QByteArray xml = XmlPit11(Szablon(), Wzor());
+    QVERIFY(!xml.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(xml.endsWith("</Deklaracja>\r\n"));
+    QVERIFY(!xml.contains("\r\r") && xml.count('\n') == xml.count("\r\n"));
+    QVERIFY(xml.contains("<Nazwisko>\xC5\x81UKASIEWICZ</Nazwisko>")); // UTF-8 "Ł"
+    const QStringList l = Linie(xml);
+    QCOMPARE(l.size(), 46);
+    QCOMPARE(l[5], QString("<CelZlozenia  poz=\"P_6\">1</CelZlozenia>"));
+    QCOMPARE(l[6], QString("<Rok>2026</Rok>"));
+    QCOMPARE(l[7], QString("<KodUrzedu>1434</KodUrzedu>"));
+    QCOMPARE(l[11], QString("<etd:NIP>5261040828</etd:NIP>"));
+    QCOMPARE(l[12], QString("<etd:PelnaNazwa>JW 1234</etd:PelnaNazwa>"));
+    QCOMPARE(l[13], QString("<etd:REGON>012345678</etd:REGON>"));
+    QCOMPARE(l[18], QString("<PESEL>80010112340</PESEL>"));
+    QCOMPARE(l[19], QString("<ImiePierwsze>ŻANETA</ImiePierwsze>"));
+    QCOMPARE(l[20], QString("<Nazwisko>ŁUKASIEWICZ</Nazwisko>"));
+    QCOMPARE(l[21], QString("<DataUrodzenia>1980-01-01</DataUrodzenia>"));
+    QCOMPARE(l[25], QString("<Wojewodztwo>MAZOWIECKIE</Wojewodztwo>"));
+    QCOMPARE(l[26], QString("<Powiat>WARSZAWA</Powiat>"));
+    QCOMPARE(l[27], QString("<Gmina>WARSZAWA</Gmina>"));
+    QCOMPARE(l[28], QString("<Ulica poz=\"P_22\">ŻWIRKI I WIGURY</Ulica>"));
+    QCOMPARE(l[29], QString("<NrDomu poz=\"P_23\">12A</NrDomu>"));
+    QCOMPARE(l[30], QString("<NrLokalu poz=\"P_24\">7</NrLokalu>"));
+    QCOMPARE(l[31], QString("<Miejscowosc poz=\"P_25\">WARSZAWA</Miejscowosc>"));
+    QCOMPARE(l[32], QString("<KodPocztowy poz=\"P_26\">02-092</KodPocztowy>"));
+    QCOMPARE(l[33], QString("<Poczta>WARSZAWA</Poczta>"));
+    QCOMPARE(l[39], QString("<P_29>1500.00</P_29>"));
+    QCOMPARE(l[40], QString("<P_30>0.00</P_30>"));
+    QCOMPARE(l[41], QString("<P_31>1500.00</P_31>"));
+    QCOMPARE(l[42], QString("<P_33>270</P_33>"));
+    // The lines between are the template's own.
+    const QStringList s = Szablon();
+    for (int i : {0, 1, 2, 3, 4, 8, 9, 10, 14, 15, 16, 17, 22, 23, 24, 34, 35, 36, 37, 38, 43, 44})
+        QCOMPARE(l[i], s[i]);
+    QVERIFY(!Teksty(xml, "Rok").join("").contains("BŁĄD"));
+
+    // No flat number: its line stays, empty. No person: an empty birth date, not "--".
+    FormularzPit11 f = Wzor();
+    f.os_nr_lok.clear();
+    f.os_data_ur.clear();
+    const QStringList m = Linie(XmlPit11(Szablon(), f));
+    QCOMPARE(m.size(), 46);
+    QCOMPARE(m[30], QString());
+    QCOMPARE(m[21], QString("<DataUrodzenia></DataUrodzenia>"));
+}
+
+void Pit11XmlTest::identifierIsTheNipWhenThereIsOne() {
+    FormularzPit11 f = Wzor();
+    f.os_nip = "1234563218";
+    QByteArray xml = XmlPit11(Szablon(), f);
+    QCOMPARE(Linie(xml)[18], QString("<NIP>1234563218</NIP>"));
+    QVERIFY(!xml.contains("<PESEL>"));
+    // A NIP of blanks is none.
+    f.os_nip = "   ";
+    xml = XmlPit11(Szablon(), f);
+    QCOMPARE(Linie(xml)[18], QString("<PESEL>80010112340</PESEL>"));
+    QVERIFY(!xml.contains("<NIP>"));
+}
+
+void Pit11XmlTest::amountsRoundAndUseAFullStop() {
+    auto linie = [](double przychod, double podatek) {
+        FormularzPit11 f = Wzor();
+        f.kw_przychod = przychod;
+        f.kw_dochod = przychod;
+        f.kw_podatek = podatek;
+        const QStringList l = Linie(XmlPit11(Szablon(), f));
+        return l[39] + u'|' + l[42];
+    };
+    QCOMPARE(linie(1500, 270.40), QString("<P_29>1500.00</P_29>|<P_33>270</P_33>"));
+    QCOMPARE(linie(1234.5, 270.60), QString("<P_29>1234.50</P_29>|<P_33>271</P_33>"));
+    // Whole złoty: halves go to the even number. Grosze: money rounding (a half goes up).
+    QCOMPARE(linie(0.125, 270.50), QString("<P_29>0.13</P_29>|<P_33>270</P_33>"));
+    QCOMPARE(linie(1234567.891, 271.50), QString("<P_29>1234567.89</P_29>|<P_33>272</P_33>"));
+    // A sum a hair below a half is the half it stands for.
+    QCOMPARE(linie(0.1 + 0.2, 180.25 + 91.25 - 1e-11), QString("<P_29>0.30</P_29>|<P_33>272</P_33>"));
+}
+
+void Pit11XmlTest::specialCharactersAreEscaped() {
+    FormularzPit11 f = Wzor();
+    f.platnik = "JW 1234 \"GROM\" & <S-KA>";
+    f.os_ulica = "AL. \"SOLIDARNOŚCI\" & <1>";
+    f.os_nazwisko = "O'BRIEN";
+    f.os_imie = QString("ANNA") + QChar(0x01) + QChar(0xFFFF);
+    const QByteArray xml = XmlPit11(Szablon(), f);
+    QCOMPARE(Teksty(xml, "etd:PelnaNazwa"), QStringList{"JW 1234 \"GROM\" & <S-KA>"});
+    QCOMPARE(Teksty(xml, "Ulica"), QStringList{"AL. \"SOLIDARNOŚCI\" & <1>"});
+    QCOMPARE(Teksty(xml, "Nazwisko"), QStringList{"O'BRIEN"});
+    // Characters XML cannot carry are left out.
+    QCOMPARE(Teksty(xml, "ImiePierwsze"), QStringList{"ANNA"});
+    QCOMPARE(XmlTekst("a&b<c>d\"e'f"), QString("a&amp;b&lt;c&gt;d&quot;e&apos;f"));
+    // A character outside the basic plane survives whole.
+    QCOMPARE(XmlTekst(QString::fromUtf8("x\xF0\x9F\x98\x80y")), QString::fromUtf8("x\xF0\x9F\x98\x80y"));
+}
+
+void Pit11XmlTest::correctionWithExplanationCarriesTheAttachment() {
+    FormularzPit11 f = Wzor();
+    f.korekta = "T";
+    f.wyjasnienie = "T";
+    f.wyjasnienie_text = "Zła kwota & <zaliczka> \"źle\" policzona.\r\nDruga linia.";
+    const QByteArray xml = XmlPit11(Szablon(), f);
+    const QStringList l = Linie(xml);
+    QCOMPARE(l[5], QString("<CelZlozenia  poz=\"P_6\">2</CelZlozenia>"));
+    QCOMPARE(l.count("</Deklaracja>"), 1);
+    QCOMPARE(l.last(), QString("</Deklaracja>"));
+    const int z = int(l.indexOf("<Zalaczniki>"));
+    QCOMPARE(z, 45);
+    QCOMPARE(l[44], QString("<Pouczenie>1</Pouczenie>"));
+    QCOMPARE(l[z + 1], QString("<zzu:Zalacznik_ORD-ZU>"));
+    QCOMPARE(l[z + 3], QString("<zzu:KodFormularza  kodSystemowy=\"ORD-ZU (2)\" "
+                               "wersjaSchemy=\"2-0E\">ORD-ZU</zzu:KodFormularza>"));
+    QCOMPARE(l[z + 4], QString("<zzu:WariantFormularza>2</zzu:WariantFormularza>"));
+    QCOMPARE(Teksty(xml, "zzu:P_13"),
+             QStringList{"Zła kwota & <zaliczka> \"źle\" policzona.\nDruga linia."});
+    QCOMPARE(l.size(), 45 + 12 + 1); // the line break inside the explanation splits one line
+
+    // A correction without an explanation: "2", no attachment. An explanation alone: "1".
+    f.wyjasnienie.clear();
+    QByteArray bez = XmlPit11(Szablon(), f);
+    QVERIFY(bez.contains("\">2</CelZlozenia>") && !bez.contains("Zalaczniki"));
+    f.korekta.clear();
+    f.wyjasnienie = "T";
+    bez = XmlPit11(Szablon(), f);
+    QVERIFY(bez.contains("\">1</CelZlozenia>") && bez.contains("<Zalaczniki>"));
+}
+
+void Pit11XmlTest::badTemplatesAreRefused() {
+    QStringList s = Szablon();
+    auto blad = [](const QStringList& szablon) {
+        try {
+            XmlPit11(szablon, Wzor());
+        } catch (const VexaError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    QCOMPARE(blad(s), QString());
+    QStringList krotki = s.mid(0, 43);
+    krotki.last() = "</Deklaracja>";
+    QVERIFY(blad(krotki).contains("co najmniej 44"));
+    QStringList bezKonca = s;
+    bezKonca.last() = "</Deklaracj>";
+    QVERIFY(blad(bezKonca).contains("Ostatni wiersz"));
+}
+
+void Pit11XmlTest::oneFilePerForm() {
+    TestDb t;
+    Database& db = t.db();
+    Osoba(db, "80010112340", "NOWAK", "JAN");
+    Osoba(db, "81020212345", "NOWAK", "ADAM");
+    Osoba(db, "82030312345", "KOWAL/SKI", "PIOTR");
+    const int l = Lista(db, "2026-03-31");
+    for (const char* p : {"80010112340", "81020212345", "82030312345"})
+        Pozycja(db, l, p, 1000, 180);
+    UtworzFormularzePit11(db, "2026", "A", "B");
+    const QString folder = t.folder() + "/XML";
+    // An older file of one of the names is replaced whole.
+    QDir().mkpath(folder);
+    QFile stary(folder + "/NOWAK_80010112340.xml");
+    QVERIFY(stary.open(QIODevice::WriteOnly));
+    stary.write(QByteArray(10000, 'x'));
+    stary.close();
+
+    QCOMPARE(GenerujXmlPit11(db, "2026", Szablon(), folder), 3);
+    QStringList pliki = QDir(folder).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(pliki, (QStringList{"KOWAL_SKI_82030312345.xml", "NOWAK_80010112340.xml",
+                                 "NOWAK_81020212345.xml"}));
+    QFile f(folder + "/NOWAK_80010112340.xml");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray xml = f.readAll();
+    QCOMPARE(Teksty(xml, "ImiePierwsze"), QStringList{"JAN"});
+    QCOMPARE(Teksty(xml, "PESEL"), QStringList{"80010112340"});
+    // A year without forms writes nothing.
+    QCOMPARE(GenerujXmlPit11(db, "2020", Szablon(), t.folder() + "/XML2"), 0);
+    QVERIFY(!QDir(t.folder() + "/XML2").exists() ||
+            QDir(t.folder() + "/XML2").entryList(QDir::Files).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(Pit11XmlTest)
+#include "pit11_xml_test.moc"
