@@ -241,7 +241,7 @@ void MainWindow::buildButtonBar(QWidget* parent) {
         m_kinds->show();
         m_kinds->raise();
     });
-    addBarButton(bar, "SpeedButton57", "PIT-11", true, [this] { pokazStrone("pit_11"); });
+    addBarButton(bar, "SpeedButton57", "PIT-11", true, [this] { otworzStrone("pit_11"); });
     row->addStretch();
     addBarButton(bar, "SpeedButton1", "KONIEC PRACY", true, [this] { close(); });
     parent->layout()->addWidget(bar);

@@ -17,6 +17,7 @@
 #include "printouts/ui/preview_page.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
+#include "pit/ui/pit11_page.h"
 
 namespace vexa {
 
@@ -70,6 +71,7 @@ void ZainstalujStrony(MainWindow& window, AppContext& ctx) {
     window.ustawStrone(QStringLiteral("slowniki"), new DictionariesPage(ctx));
     window.ustawStrone(QStringLiteral("skladniki"), new ConstantsPage(ctx));
     window.ustawStrone(QStringLiteral("podgl"), new PreviewPage(ctx));
+    window.ustawStrone(QStringLiteral("pit_11"), new Pit11Page(ctx));
     ZainstalujStronyOsob(window, ctx);
     ZainstalujStronyList(window, ctx);
     PolaczStrony(window, ctx);
