@@ -48,6 +48,19 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
         reg->ustawDrukowanie([&ctx, podglad, editor](int id) {
             DrukujListe(ctx, *podglad, id, editor->kolejnosc());
         });
+    auto* pit = qobject_cast<Pit11Page*>(window.strona(QStringLiteral("pit_11")));
+    auto* podgladPit = qobject_cast<PreviewPage*>(window.strona(QStringLiteral("podgl")));
+    if (pit && podgladPit)
+        pit->ustawDrukowanie([podgladPit](WydrukPit11 co, const QList<FormularzPit11>& f,
+                                          bool wszystkie) {
+            if (!wszystkie) {
+                podgladPit->pokaz(RaportPit11(co, f), QStringLiteral("pit_11"));
+                return;
+            }
+            // One print job per form.
+            for (const FormularzPit11& x : f)
+                podgladPit->drukujBezPodgladu(RaportPit11(co, {x}));
+        });
     if (person)
         person->ustawOtwieranieListy([reg, editor, &ctx](int idlisty, const QString& pesel) {
             reg->odswiezlisty();

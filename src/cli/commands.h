@@ -41,3 +41,5 @@ int cliImportList(const QStringList& args);
 int cliExportPersons(const QStringList& args);
 // Adds the persons of a person file whose PESEL is not among the persons of that kind.
 int cliImportPersons(const QStringList& args);
+// Creates the year's PIT-11 forms, writes their XML files or prints them to a PDF.
+int cliPit11(const QStringList& args);

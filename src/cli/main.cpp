@@ -39,6 +39,11 @@ const CliCommand kCommands[] = {
      cliExportPersons},
     {"import-persons", "import-persons --db PLIK --file PLIK.os --zp Z|P   osoby z pliku",
      cliImportPersons},
+    {"pit11",
+     "pit11 --db PLIK --year RRRR [--create --preparer-first IMIĘ --preparer-last NAZWISKO]\n"
+     "           [--xml FOLDER] [--pdf PLIK.pdf [--ord-zu]]   formularze PIT-11 roku: utworzenie,\n"
+     "           pliki XML z pit11.txt obok programu, wydruk do PDF (z --ord-zu: załączniki ORD-ZU)",
+     cliPit11},
 };
 
 int usage() {
@@ -73,7 +78,9 @@ int cliCreateDb(const QStringList& args) {
 int main(int argc, char** argv) {
     // Printouts draw text, which needs the fonts of a GUI application; without a screen it
     // runs on the offscreen platform. Every other command needs no more than the core.
-    const bool drawsText = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    bool drawsText = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    for (int i = 2; argc > 1 && qstrcmp(argv[1], "pit11") == 0 && i < argc; ++i)
+        drawsText = drawsText || qstrcmp(argv[i], "--pdf") == 0;
     if (drawsText && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawsText ? new QGuiApplication(argc, argv)

@@ -25,13 +25,15 @@ struct Czcionka {
 enum class Wyrownanie { Lewo, Srodek, Prawo };
 
 // A text in its box (millimetres from the page's top left corner); what does not fit the box
-// is clipped. A text with line breaks is written line under line.
+// is clipped. A text with line breaks is written line under line, centred in the box's height;
+// a wrapped text starts at the box's top and breaks its lines between words.
 struct Tekst {
     QRectF pole;
     QString tresc;
     Czcionka czcionka;
     Wyrownanie wyrownanie = Wyrownanie::Lewo;
     QColor kolor = Qt::black;
+    bool zawijaj = false;
 };
 
 struct Linia {
@@ -65,6 +67,7 @@ struct StronaRaportu {
 struct Raport {
     QString tytulZadania; // the print job's title (shown by the spooler)
     bool poziomo = true;  // landscape A4, else portrait
+    bool dwustronnie = false; // printed on both sides of the sheet
     QList<StronaRaportu> strony;
 
     QSizeF rozmiarStrony() const { return poziomo ? QSizeF(297, 210) : QSizeF(210, 297); }

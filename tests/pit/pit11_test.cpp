@@ -24,20 +24,20 @@ private slots:
 void Pit11Test::formsSumTheYearsTaxedPositions() {
     TestDb t;
     Database& db = t.db();
-    const int marzec = Lista(db, "2026-03-31"), czerwiec = Lista(db, "2026-06-30");
-    Pozycja(db, marzec, "80010112340", 1000.00, 180.00);
-    Pozycja(db, czerwiec, "80010112340", 500.00, 90.00);
+    const int marzec = DodajListe(db, "2026-03-31"), czerwiec = DodajListe(db, "2026-06-30");
+    DodajPozycje(db, marzec, "80010112340", 1000.00, 180.00);
+    DodajPozycje(db, czerwiec, "80010112340", 500.00, 90.00);
     // The first and the last day of the year count; the days around them do not.
-    Pozycja(db, Lista(db, "2026-01-01"), "81020212345", 100.00, 18.00);
-    Pozycja(db, Lista(db, "2026-12-31"), "81020212345", 200.00, 36.00);
-    Pozycja(db, Lista(db, "2025-12-31"), "81020212345", 5000.00, 900.00);
-    Pozycja(db, Lista(db, "2027-01-01"), "81020212345", 7000.00, 1260.00);
+    DodajPozycje(db, DodajListe(db, "2026-01-01"), "81020212345", 100.00, 18.00);
+    DodajPozycje(db, DodajListe(db, "2026-12-31"), "81020212345", 200.00, 36.00);
+    DodajPozycje(db, DodajListe(db, "2025-12-31"), "81020212345", 5000.00, 900.00);
+    DodajPozycje(db, DodajListe(db, "2027-01-01"), "81020212345", 7000.00, 1260.00);
     // Untaxed lists do not count; a tax base without an advance gives no form.
-    Pozycja(db, Lista(db, "2026-05-31", "N"), "82030312345", 3000.00, 540.00);
-    Pozycja(db, Lista(db, "2026-05-31", QString()), "82030312345", 3000.00, 540.00);
-    Pozycja(db, marzec, "83040412345", 2500.00, 0.00);
-    Pozycja(db, marzec, "84050512345", 100.00, 18.00);
-    Pozycja(db, czerwiec, "84050512345", 0.00, -18.00);
+    DodajPozycje(db, DodajListe(db, "2026-05-31", "N"), "82030312345", 3000.00, 540.00);
+    DodajPozycje(db, DodajListe(db, "2026-05-31", QString()), "82030312345", 3000.00, 540.00);
+    DodajPozycje(db, marzec, "83040412345", 2500.00, 0.00);
+    DodajPozycje(db, marzec, "84050512345", 100.00, 18.00);
+    DodajPozycje(db, czerwiec, "84050512345", 0.00, -18.00);
 
     QCOMPARE(UtworzFormularzePit11(db, "2026", "ANNA", "KOWALSKA"), 2);
     const QList<FormularzPit11> f = FormularzePit11(db, "2026");
@@ -69,10 +69,10 @@ void Pit11Test::personAndPayerAreCopied() {
     Zapis(db, "NIP", "5261040828");
     Zapis(db, "POSIADACZ", "JEDNOSTKA WOJSKOWA 1234 & S-KA");
     Zapis(db, "REGON", "012345678");
-    Osoba(db, "80010112340", "ŁUKASIEWICZ", "ŻANETA", "1234563218");
-    const int l = Lista(db, "2026-04-30");
-    Pozycja(db, l, "80010112340", 100, 18);
-    Pozycja(db, l, "99999999999", 200, 36); // nobody in the register
+    DodajOsobe(db, "80010112340", "ŁUKASIEWICZ", "ŻANETA", "1234563218");
+    const int l = DodajListe(db, "2026-04-30");
+    DodajPozycje(db, l, "80010112340", 100, 18);
+    DodajPozycje(db, l, "99999999999", 200, 36); // nobody in the register
 
     QCOMPARE(UtworzFormularzePit11(db, "2026", "ANNA", "KOWALSKA"), 2);
     const QList<FormularzPit11> f = FormularzePit11(db, "2026");
@@ -112,13 +112,13 @@ void Pit11Test::personAndPayerAreCopied() {
 void Pit11Test::creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt() {
     TestDb t;
     Database& db = t.db();
-    Pozycja(db, Lista(db, "2026-04-30"), "80010112340", 100, 18);
-    Pozycja(db, Lista(db, "2025-04-30"), "80010112340", 100, 18);
+    DodajPozycje(db, DodajListe(db, "2026-04-30"), "80010112340", 100, 18);
+    DodajPozycje(db, DodajListe(db, "2025-04-30"), "80010112340", 100, 18);
     QCOMPARE(UtworzFormularzePit11(db, "2025", "A", "B"), 1);
     QCOMPARE(UtworzFormularzePit11(db, "2026", "A", "B"), 1);
     const int id = FormularzePit11(db, "2026").first().id;
     ZapiszKorektePit11(db, id, true, "opis");
-    Pozycja(db, Lista(db, "2026-05-31"), "81020212345", 100, 18);
+    DodajPozycje(db, DodajListe(db, "2026-05-31"), "81020212345", 100, 18);
 
     // A failure half-way (the second form cannot be stored) leaves the year as it was.
     db.exec("create trigger odmowa before insert on pit_11 when new.os_pesel = '81020212345' "
@@ -147,7 +147,7 @@ void Pit11Test::creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt() {
 void Pit11Test::correctionAndExplanation() {
     TestDb t;
     Database& db = t.db();
-    Pozycja(db, Lista(db, "2026-04-30"), "80010112340", 100, 18);
+    DodajPozycje(db, DodajListe(db, "2026-04-30"), "80010112340", 100, 18);
     UtworzFormularzePit11(db, "2026", "A", "B");
     const int id = FormularzePit11(db, "2026").first().id;
 

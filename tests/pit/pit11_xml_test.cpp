@@ -249,12 +249,12 @@ void Pit11XmlTest::badTemplatesAreRefused() {
 void Pit11XmlTest::oneFilePerForm() {
     TestDb t;
     Database& db = t.db();
-    Osoba(db, "80010112340", "NOWAK", "JAN");
-    Osoba(db, "81020212345", "NOWAK", "ADAM");
-    Osoba(db, "82030312345", "KOWAL/SKI", "PIOTR");
-    const int l = Lista(db, "2026-03-31");
+    DodajOsobe(db, "80010112340", "NOWAK", "JAN");
+    DodajOsobe(db, "81020212345", "NOWAK", "ADAM");
+    DodajOsobe(db, "82030312345", "KOWAL/SKI", "PIOTR");
+    const int l = DodajListe(db, "2026-03-31");
     for (const char* p : {"80010112340", "81020212345", "82030312345"})
-        Pozycja(db, l, p, 1000, 180);
+        DodajPozycje(db, l, p, 1000, 180);
     UtworzFormularzePit11(db, "2026", "A", "B");
     const QString folder = t.folder() + "/XML";
     // An older file of one of the names is replaced whole.

@@ -8,14 +8,14 @@
 namespace pittest {
 
 // A list dated `data` (YYYY-MM-DD) whose tax flag is `podatek`; returns its id.
-inline int Lista(vexa::Database& db, const QString& data, const QString& podatek = "T") {
+inline int DodajListe(vexa::Database& db, const QString& data, const QString& podatek = "T") {
     db.exec("insert into lista (nr, datawykonania, czy_podatek, zp) values ('1/PIT', ?, ?, 'Z')",
             {data, podatek});
     return db.scalar("select max(id) from lista").toInt();
 }
 
 // A position of `pesel` on the list with its tax base and advance.
-inline void Pozycja(vexa::Database& db, int lista, const QString& pesel, double podstawa,
+inline void DodajPozycje(vexa::Database& db, int lista, const QString& pesel, double podstawa,
                     double zaliczka) {
     db.exec("insert into pozycja (idlisty, pesel, nazwisko, podatek_podstawa_opodatkowania, "
             "podatek_zaliczka) values (?, ?, 'X', ?, ?)",
@@ -23,7 +23,7 @@ inline void Pozycja(vexa::Database& db, int lista, const QString& pesel, double 
 }
 
 // A person with every field a form copies filled.
-inline void Osoba(vexa::Database& db, const QString& pesel, const QString& nazwisko,
+inline void DodajOsobe(vexa::Database& db, const QString& pesel, const QString& nazwisko,
                   const QString& imie, const QString& nip = QString()) {
     db.exec("insert into osoba (pesel, zp, nazwisko, imie, adr_kraj, adr_woj, adr_powiat, "
             "adr_gmina, adr_ulica, adr_nr_domu, adr_nr_lok, adr_miejsc, adr_kod, adr_poczta, "

@@ -3,6 +3,7 @@
 // (UTWÓRZ) from the year's taxed lists, deleted (USUŃ), marked as a correction or explained
 // (KOREKTA, or a double click), written as XML e-declarations (GENERUJ PLIKI XML) and printed.
 #include "pit/pit11.h"
+#include "printouts/pit11_printout.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -35,9 +36,6 @@ public:
 private:
     QList<FormularzPit11> m_f;
 };
-
-// What the printing buttons print: the three pages together, one of them, or the ORD-ZU.
-enum class WydrukPit11 { Calosc, Strona1, Strona2, Strona3, OrdZu };
 
 class Pit11Page : public QWidget {
     Q_OBJECT

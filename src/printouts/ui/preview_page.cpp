@@ -4,6 +4,7 @@
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "data/clock.h"
+#include "data/error.h"
 #include "data/messages.h"
 #include "printouts/list_printout.h"
 #include "printouts/report_painter.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QCoreApplication>
 #include <QPushButton>
@@ -184,10 +186,29 @@ void PreviewPage::przejdz() {
     ustawStrone(n);
 }
 
+void PreviewPage::ustawDrukarkeDomyslna(std::function<void(const Raport&)> drukarka) {
+    m_drukarkaDomyslna = std::move(drukarka);
+}
+
+void PreviewPage::drukujBezPodgladu(const Raport& raport) {
+    if (raport.iloscStron() == 0) return;
+    if (m_drukarkaDomyslna) {
+        m_drukarkaDomyslna(raport);
+        return;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull())
+        throw VexaError(QStringLiteral("Nie znaleziono drukarki domyślnej."));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(raport.tytulZadania);
+    if (raport.dwustronnie) printer.setDuplex(QPrinter::DuplexLongSide);
+    DrukujStrony(raport, printer, 1, raport.iloscStron(), postep(QStringLiteral("Drukowanie...")));
+}
+
 void PreviewPage::drukuj() {
     if (m_raport.iloscStron() == 0) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_raport.tytulZadania);
+    if (m_raport.dwustronnie) printer.setDuplex(QPrinter::DuplexLongSide);
     printer.setFromTo(1, m_raport.iloscStron());
     if (!m_dialogDrukarki(printer)) return;
     if (m_ctx.messages.Komunikat(KOMUNIKAT_PYTANIE,

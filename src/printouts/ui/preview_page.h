@@ -48,6 +48,10 @@ public:
 
     // Sets up the printer (the print dialog by default); false when the user cancelled.
     void ustawDialogDrukarki(std::function<bool(QPrinter&)> dialog);
+    // Prints a report on the default printer at once, without preview or dialog: one job.
+    void drukujBezPodgladu(const Raport& raport);
+    // Replaces the default printer (tests collect the jobs instead).
+    void ustawDrukarkeDomyslna(std::function<void(const Raport&)> drukarka);
 
 public slots:
     void pierwsza();
@@ -78,6 +82,7 @@ private:
     QLabel* m_opis;
     QComboBox* m_zoom;
     std::function<bool(QPrinter&)> m_dialogDrukarki;
+    std::function<void(const Raport&)> m_drukarkaDomyslna;
 };
 
 } // namespace vexa

@@ -4,6 +4,7 @@
 #include "data/settings.h"
 #include "pit/ui/pit11_dialog.h"
 #include "pit/ui/pit11_page.h"
+#include "printouts/ui/preview_page.h"
 #include "pit/pit_data.h"
 #include "support/app_fixture.h"
 
@@ -22,6 +23,7 @@ class Pit11PageTest : public QObject {
     Q_OBJECT
 private slots:
     void createCorrectWriteAndDelete();
+    void printingButtons();
 };
 
 namespace {
@@ -41,12 +43,12 @@ void Pit11PageTest::createCorrectWriteAndDelete() {
     QVERIFY(f.show());
     Zapis(f.db(), "DANE", "T"); // a configured unit: the password leads to the empty page
     f.login();
-    Osoba(f.db(), "80010112340", "NOWAK", "JAN");
-    Osoba(f.db(), "81020212345", "ADAMSKA", "EWA", "1234563218");
-    const int l = Lista(f.db(), "2025-03-31");
-    Pozycja(f.db(), l, "80010112340", 1000, 180);
-    Pozycja(f.db(), l, "81020212345", 1234.5, 222.21);
-    Pozycja(f.db(), Lista(f.db(), "2026-01-10"), "80010112340", 1000, 180);
+    DodajOsobe(f.db(), "80010112340", "NOWAK", "JAN");
+    DodajOsobe(f.db(), "81020212345", "ADAMSKA", "EWA", "1234563218");
+    const int l = DodajListe(f.db(), "2025-03-31");
+    DodajPozycje(f.db(), l, "80010112340", 1000, 180);
+    DodajPozycje(f.db(), l, "81020212345", 1234.5, 222.21);
+    DodajPozycje(f.db(), DodajListe(f.db(), "2026-01-10"), "80010112340", 1000, 180);
 
     // No template in the program folder: said once, the page still opens on 2025.
     f.find<QAbstractButton>("SpeedButton57")->click();
@@ -146,6 +148,58 @@ void Pit11PageTest::createCorrectWriteAndDelete() {
     QCOMPARE(f.window().aktywnaStrona(), QString("pusta"));
     f.find<QAbstractButton>("SpeedButton57")->click();
     QCOMPARE(f.findOn<QLineEdit>("pit_11", "eop_imie")->text(), QString("ANNA"));
+}
+
+void Pit11PageTest::printingButtons() {
+    AppFixture f(QDate(2027, 2, 1));
+    QVERIFY(f.show());
+    Zapis(f.db(), "DANE", "T");
+    f.login();
+    DodajOsobe(f.db(), "80010112340", "NOWAK", "JAN");
+    DodajOsobe(f.db(), "81020212345", "ADAMSKA", "EWA");
+    const int l = DodajListe(f.db(), "2026-03-31");
+    DodajPozycje(f.db(), l, "80010112340", 1000, 180);
+    DodajPozycje(f.db(), l, "81020212345", 1234.5, 222.21);
+    UtworzFormularzePit11(f.db(), "2026", "A", "B");
+    f.find<QAbstractButton>("SpeedButton57")->click();
+    auto* page = qobject_cast<Pit11Page*>(f.window().strona("pit_11"));
+    auto* podglad = qobject_cast<PreviewPage*>(f.window().strona("podgl"));
+    QList<Raport> zadania;
+    podglad->ustawDrukarkeDomyslna([&](const Raport& r) { zadania << r; });
+    auto klik = [&](const char* name) { f.findOn<QAbstractButton>("pit_11", name)->click(); };
+
+    // Yes: every form of the year, one job each, no preview; the row ends on the last form.
+    page->wybierzWiersz(0);
+    f.messages().answer(TAK);
+    klik("SpeedButton65");
+    QCOMPARE(f.messages().lastText(),
+             QString("Czy wydrukować wszystkie formularze PIT-11 za rok podatkowy 2026 ?"));
+    QCOMPARE(zadania.size(), 2);
+    QCOMPARE(zadania[0].iloscStron(), 3);
+    QCOMPARE(zadania[0].tytulZadania, QString("PIT-11"));
+    QVERIFY(zadania[0].strony[0].znajdz("ADAMSKA") && zadania[1].strony[0].znajdz("NOWAK"));
+    QCOMPARE(page->biezacy().os_nazwisko, QString("NOWAK"));
+    QCOMPARE(f.window().aktywnaStrona(), QString("pit_11"));
+
+    // ORD-ZU with nobody explained: yes prints nothing.
+    zadania.clear();
+    f.messages().answer(TAK);
+    klik("SpeedButton70");
+    QCOMPARE(f.messages().lastText(),
+             QString("Czy wydrukować wszystkie formularze ORD-ZU za rok podatkowy 2026 ?"));
+    QVERIFY(zadania.isEmpty());
+
+    // No: the current form's page in the preview, which returns to the PIT-11 page.
+    page->wybierzWiersz(0);
+    f.messages().answer(NIE);
+    klik("SpeedButton63");
+    QCOMPARE(f.window().aktywnaStrona(), QString("podgl"));
+    QCOMPARE(podglad->raport().iloscStron(), 1);
+    QCOMPARE(podglad->raport().tytulZadania, QString("Formularz PIT-11"));
+    QVERIFY(podglad->raport().strony[0].znajdz("1 234,50"));
+    podglad->zamknij();
+    QCOMPARE(f.window().aktywnaStrona(), QString("pit_11"));
+    QVERIFY(zadania.isEmpty());
 }
 
 QTEST_MAIN(Pit11PageTest)
