@@ -9,7 +9,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3
   libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool poppler-utils
+  xvfb xauth xdotool poppler-utils libxml2-utils
   locales
   clang libfuzzer-14-dev
 )

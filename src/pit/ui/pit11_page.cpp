@@ -164,7 +164,7 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(22);
     m_grid->horizontalHeader()->setStretchLastSection(false);
-    const int szer[] = {28, 28, 100, 100, 170, 130, 260, 95, 80, 95, 85, 95};
+    const int szer[] = {28, 28, 100, 100, 170, 130, 245, 95, 80, 95, 100, 95};
     for (int i = 0; i < 12; ++i)
         m_grid->setColumnWidth(i, szer[i]);
     connect(m_grid, &QTableView::doubleClicked, this, guarded([this] { korekta(); }));
