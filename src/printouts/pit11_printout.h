@@ -9,9 +9,11 @@
 
 namespace vexa {
 
+// The page definitions: Trpit_11, Trpit_11_2, Trpit_11_3 and Trord_zu.
 enum class StronaPit11 { Strona1, Strona2, Strona3, OrdZu };
 
-// What a printing button prints: the three pages together, one of them, or the ORD-ZU.
+// What a printing button prints: the three pages together (qrc_pit_11, duplex), one of them,
+// or the ORD-ZU.
 enum class WydrukPit11 { Calosc, Strona1, Strona2, Strona3, OrdZu };
 
 // One drawn page without values: the image that an official scan may replace later, and the
