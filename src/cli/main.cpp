@@ -28,7 +28,10 @@ const CliCommand kCommands[] = {
      cliTransfers},
     {"zwsi", "zwsi --db PLIK --list ID --out FOLDER/NAZWA   pliki dla ZWSI RON", cliZwsi},
     {"print",
-     "print --db PLIK --list ID --pdf PLIK.pdf [--zero] [--times]   wydruk listy do pliku PDF",
+     "print --db PLIK --list ID --pdf PLIK.pdf [--zero] [--times]   wydruk listy do pliku PDF\n"
+     "           [--report przelewy|przelewy-waluta|kasa|lista-kasa|lista-kasa2|do-kasy]\n"
+     "           zamiast listy: wykaz przelewów, wykaz niepobranych w kasie, lista kasy,\n"
+     "           deklaracja wypłaty w kasie",
      cliPrintList},
     {"export-list",
      "export-list --db PLIK --list ID --out PLIK.lnz [--order nazwisko|nis]   plik listy",

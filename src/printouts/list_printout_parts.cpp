@@ -101,9 +101,7 @@ void naglowekKolumn(BudowaRaportu& b, const QList<Kol>& k, const QList<QStringLi
     });
 }
 
-// Signature block, then the cash-payment block with the banknote breakdown.
-void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
-                  const QList<double>& nominaly, const LicznikiBanknotow& liczniki) {
+void blokPodpisow(BudowaRaportu& b, const Lista& l, const QString& sfinansista) {
     b.pasmo(18, [&](Pasmo& p) {
         const double w = p.szerokosc() / 3;
         const QStringList podpisy{QStringLiteral("Za zgodność z etatem:"),
@@ -114,12 +112,17 @@ void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
             p.tekst(i * w, 11, w, 4, nazwiska[i], {7, true}, Wyrownanie::Srodek);
         }
     });
+}
+
+void blokWyplaty(BudowaRaportu& b, const Lista& l, const QList<double>* nominaly,
+                 const LicznikiBanknotow* liczniki) {
     b.pasmo(24, [&](Pasmo& p) {
         p.tekst(0, 1, 80, 4, QStringLiteral("Wypłaciłem kwotę ") + l.walutazaliczki + u':',
                 {7, true});
         p.tekst(0, 7, 80, 4, QStringLiteral("Słownie:"), {7});
         p.tekst(0, 13, 80, 4, QStringLiteral("Data:"), {7});
         p.tekst(0, 19, 80, 4, QStringLiteral("Podpis:"), {7});
+        if (!nominaly || !liczniki) return;
         const double x0 = 100, wPodpisu = 26, w = (p.szerokosc() - x0 - wPodpisu) / 12;
         const QStringList wiersze{QStringLiteral("Nominał:"), QStringLiteral("Ilość banknotów:"),
                                   QStringLiteral("Suma kontrolna:")};
@@ -127,9 +130,9 @@ void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
             p.tekst(x0, 1 + r * 5, wPodpisu, 4, wiersze[r], {6.5});
             for (int k = 0; k < 12; ++k) {
                 p.ramka(x0 + wPodpisu + k * w, 0.5 + r * 5, w, 5, 0.1);
-                if (k >= nominaly.size()) continue;
-                const double n = nominaly[k];
-                const int ile = liczniki[size_t(k)];
+                if (k >= nominaly->size()) continue;
+                const double n = (*nominaly)[k];
+                const int ile = (*liczniki)[size_t(k)];
                 const QString t = r == 0   ? Kwota00Przecinek(n)
                                   : r == 1 ? QString::number(ile)
                                            : Kwota00Przecinek(ile * n);
@@ -138,6 +141,12 @@ void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
             }
         }
     });
+}
+
+void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
+                  const QList<double>& nominaly, const LicznikiBanknotow& liczniki) {
+    blokPodpisow(b, l, sfinansista);
+    blokWyplaty(b, l, &nominaly, &liczniki);
 }
 
 void Sumy::dodaj(const Pozycja& p) {

@@ -42,6 +42,17 @@ void stopka(BudowaRaportu& b);
 // The column header: stacked captions per column in boxes, `linii` lines high.
 void naglowekKolumn(BudowaRaportu& b, const QList<Kol>& k, const QList<QStringList>& podpisy,
                     int linii);
+// The group line ("ŻOŁNIERZE " / "PRACOWNICY WOJSKA " and the contingent, " - " sub-unit) and
+// the status line ("LISTA \"OTWARTA\"" / "LISTA \"ZAMKNIĘTA\"").
+QString liniaGrupy(const Lista& l);
+QString liniaStatusu(const Lista& l);
+// Signature block: "Za zgodność z etatem:", "Wykonał:" and the finance chief's title, each with
+// the list's name under it.
+void blokPodpisow(BudowaRaportu& b, const Lista& l, const QString& sfinansista);
+// Cash-payment block ("Wypłaciłem kwotę …", "Słownie:", "Data:", "Podpis:"), with the banknote
+// breakdown beside it when the banknotes are given.
+void blokWyplaty(BudowaRaportu& b, const Lista& l, const QList<double>* nominaly,
+                 const LicznikiBanknotow* liczniki);
 // Signature block, then the cash-payment block with the banknote breakdown.
 void blokiKoncowe(BudowaRaportu& b, const Lista& l, const QString& sfinansista,
                   const QList<double>& nominaly, const LicznikiBanknotow& liczniki);
