@@ -15,6 +15,9 @@
 #include "lists/ui/new_list_dialog.h"
 #include "persons/ui/dictionaries_page.h"
 #include "printouts/ui/preview_page.h"
+#include "printouts/ui/print_actions.h"
+#include "persons/ui/person_dues_dialog.h"
+#include "persons/ui/person_list_page.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
 #include "pit/ui/pit11_page.h"
@@ -44,10 +47,30 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
         // The new list opens by its id, also when the register's filters do not show it.
         editor->otworz(id);
     });
-    if (auto* podglad = qobject_cast<PreviewPage*>(window.strona(QStringLiteral("podgl"))))
+    if (auto* podglad = qobject_cast<PreviewPage*>(window.strona(QStringLiteral("podgl")))) {
         reg->ustawDrukowanie([&ctx, podglad, editor](int id) {
             DrukujListe(ctx, *podglad, id, editor->kolejnosc());
         });
+        reg->ustawWykazPrzelewow([&ctx, podglad, editor](int id) {
+            DrukujWykazPrzelewow(ctx, *podglad, id, editor->kolejnosc());
+        });
+        reg->ustawPobraneWKasie([&ctx, podglad, editor](int id) {
+            DrukujPobraneWKasie(ctx, *podglad, id, editor->kolejnosc());
+        });
+        if (auto* osoby = qobject_cast<PersonListPage*>(window.strona(QStringLiteral("osoba")))) {
+            auto* dialog = new PersonDuesDialog(ctx.messages, osoby);
+            osoby->ustawWydruki([&ctx, podglad, osoby, dialog](PersonListPage::Wydruk w) {
+                switch (w) {
+                case PersonListPage::Wydruk::Kartoteka: DrukujKartoteke(ctx, *podglad, *osoby); break;
+                case PersonListPage::Wydruk::Deklaracja: DrukujDeklaracje(ctx, *podglad, *osoby); break;
+                case PersonListPage::Wydruk::Naleznosci: DrukujNaleznosciOsoby(ctx, *podglad, *dialog); break;
+                }
+            });
+        }
+        if (person)
+            person->ustawPokwitowanie(
+                [&ctx, podglad](const Osoba& o) { DrukujPokwitowanie(ctx, *podglad, o); });
+    }
     auto* pit = qobject_cast<Pit11Page*>(window.strona(QStringLiteral("pit_11")));
     auto* podgladPit = qobject_cast<PreviewPage*>(window.strona(QStringLiteral("podgl")));
     if (pit && podgladPit)

@@ -231,6 +231,20 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
                 if (m_drukuj) m_drukuj(biezacaLista());
             }));
     row->addWidget(druk);
+    auto* przelewy = PrzyciskListy(QStringLiteral("WYKAZ\nPRZELEWÓW"),
+                                   QStringLiteral("SpeedButton27"), parent);
+    przelewy->setToolTip(QStringLiteral("Wykaz przelewów listy"));
+    connect(przelewy, &QPushButton::clicked, this, guarded([this] {
+                if (m_wykazPrzelewow) m_wykazPrzelewow(biezacaLista());
+            }));
+    row->addWidget(przelewy);
+    auto* kasa = PrzyciskListy(QStringLiteral("POBRANE\nW KASIE"), QStringLiteral("SpeedButton50"),
+                               parent);
+    kasa->setToolTip(QStringLiteral("Lista należności wypłaconych w kasie"));
+    connect(kasa, &QPushButton::clicked, this, guarded([this] {
+                if (m_pobraneWKasie) m_pobraneWKasie(biezacaLista());
+            }));
+    row->addWidget(kasa);
     row->addSpacing(24);
     row->addWidget(m_nowa);
     row->addWidget(edit);

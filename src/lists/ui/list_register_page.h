@@ -35,6 +35,13 @@ public:
     void ustawNowaLista(std::function<void()> action);
     // What DRUKUJ LISTĘ does with the selected list's id.
     void ustawDrukowanie(std::function<void(int idlisty)> drukuj) { m_drukuj = std::move(drukuj); }
+    // WYKAZ PRZELEWÓW and POBRANE W KASIE of the current list.
+    void ustawWykazPrzelewow(std::function<void(int idlisty)> drukuj) {
+        m_wykazPrzelewow = std::move(drukuj);
+    }
+    void ustawPobraneWKasie(std::function<void(int idlisty)> drukuj) {
+        m_pobraneWKasie = std::move(drukuj);
+    }
 
     // The current list's id, 0 when there is none.
     int biezacaLista() const;
@@ -86,7 +93,7 @@ private:
     ContingentDialog* m_pkwDialog;
     ListEditorPage* m_editor = nullptr;
     std::function<void()> m_nowaLista;
-    std::function<void(int)> m_drukuj;
+    std::function<void(int)> m_drukuj, m_wykazPrzelewow, m_pobraneWKasie;
 };
 
 } // namespace vexa

@@ -58,6 +58,8 @@ PersonEditorPage::PersonEditorPage(AppContext& ctx, QWidget* parent)
     auto* tytul = new QLabel(QStringLiteral("DANE OSOBOWE"), m_panel);
     tytul->setProperty("pageTitle", true);
     m_form = new PersonForm(ctx, m_panel);
+    connect(m_form->przyciskPokwitowania(), &QPushButton::clicked, this,
+            guarded(this, &PersonEditorPage::pokwitowanie));
 
     // The history of the person's positions.
     auto* historia = new QWidget(m_panel);
@@ -214,6 +216,19 @@ void PersonEditorPage::otworzListe() {
 void PersonEditorPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     CentrujPanel(m_panel);
+}
+
+void PersonEditorPage::ustawPokwitowanie(std::function<void(const Osoba&)> drukuj) {
+    m_pokwitowanie = std::move(drukuj);
+    m_form->przyciskPokwitowania()->setEnabled(bool(m_pokwitowanie));
+}
+
+void PersonEditorPage::pokwitowanie() {
+    if (!m_pokwitowanie) return;
+    Osoba o = m_osoba;
+    m_form->zbierz(o);
+    if (o.zaliczka == 0) return;
+    m_pokwitowanie(o);
 }
 
 } // namespace vexa

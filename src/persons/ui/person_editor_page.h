@@ -37,6 +37,12 @@ public:
     // PESEL to whoever opens lists, after the person's edit is cancelled. Until it is set the
     // button is disabled.
     void ustawOtwieranieListy(std::function<void(int idlisty, const QString& pesel)> otworz);
+    // DRUKUJ POKWIT.: the receipt of the person as typed; nothing for an advance of 0. Until it
+    // is set the button is disabled.
+    void ustawPokwitowanie(std::function<void(const Osoba& osoba)> drukuj);
+public slots:
+    void pokwitowanie();
+public:
 
 public slots:
     // DOPISZ: a new person of the kind with the unit's defaults.
@@ -74,6 +80,7 @@ private:
     bool m_nowa = false;
     bool m_otwarta = false;
     std::function<void(int, const QString&)> m_otworzListe;
+    std::function<void(const Osoba&)> m_pokwitowanie;
 };
 
 } // namespace vexa

@@ -171,7 +171,8 @@ QWidget* PersonForm::budujStanowisko() {
     m_waluta->setObjectName(QStringLiteral("lwalutazaliczki"));
     auto* pokwitowanie = new QPushButton(QStringLiteral("DRUKUJ\nPOKWIT."), w);
     pokwitowanie->setObjectName(QStringLiteral("SpeedButton11"));
-    pokwitowanie->setEnabled(false); // the receipt printout is wired by the payment printouts
+    pokwitowanie->setEnabled(false); // until the editor page has somewhere to print
+    m_pokwitowanie = pokwitowanie;
     auto* zaliczkaRow = new QHBoxLayout;
     zaliczkaRow->addWidget(dodajKwote(QStringLiteral("ezaliczka")));
     zaliczkaRow->addWidget(m_waluta);

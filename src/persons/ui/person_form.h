@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vexa {
 
@@ -33,6 +34,8 @@ public:
     TekstyDat daty() const;
 
     QLineEdit* pole(const QString& nazwa) const { return m_pola.value(nazwa); }
+    // DRUKUJ POKWIT. beside the advance (the editor page wires it).
+    QPushButton* przyciskPokwitowania() const { return m_pokwitowanie; }
 
 public slots:
     // WYBIERZ: the grade dialog; a chosen grade becomes the person's.
@@ -59,6 +62,7 @@ private:
     QLabel* m_ste = nullptr;
     QLabel* m_zp = nullptr;
     QLabel* m_waluta = nullptr;
+    QPushButton* m_pokwitowanie = nullptr;
     QLabel* m_dopisany = nullptr;
     QCheckBox* m_waluta1 = nullptr;
     QCheckBox* m_waluta2 = nullptr;

@@ -217,6 +217,19 @@ QWidget* PersonListPage::budujPrzyciski() {
                     if (const Osoba* o = m_model->osoba(r)) pesele.insert(o->pesel.trimmed());
                 if (WczytajOsobyZPliku(m_ctx, pesele)) this->wczytaj(0, 0);
             }));
+    auto* kartoteka =
+        przycisk(QStringLiteral("WYDRUK\nKARTOTEKI"), QStringLiteral("sbosobadrukuj"), pasek);
+    auto* deklaracja =
+        przycisk(QStringLiteral("DEKLARACJA\nNALEŻNOŚCI"), QStringLiteral("SpeedButton17"), pasek);
+    auto* naleznosci =
+        przycisk(QStringLiteral("NALEŻNOŚCI\nDLA OSOBY"), QStringLiteral("SpeedButton29"), pasek);
+    const QList<QPair<QPushButton*, Wydruk>> wydruki{{kartoteka, Wydruk::Kartoteka},
+                                                      {deklaracja, Wydruk::Deklaracja},
+                                                      {naleznosci, Wydruk::Naleznosci}};
+    for (const auto& [b, w] : wydruki)
+        connect(b, &QPushButton::clicked, this, guarded([this, w = w] {
+                    if (m_drukuj) m_drukuj(w);
+                }));
     auto* row = new QHBoxLayout(pasek);
     row->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {dopiszB, edytujB, usunB}) {
@@ -233,6 +246,11 @@ QWidget* PersonListPage::budujPrzyciski() {
         b->setMinimumHeight(40);
         row->addWidget(b);
     }
+    row->addSpacing(24);
+    for (QPushButton* b : {kartoteka, deklaracja, naleznosci}) {
+        b->setMinimumHeight(40);
+        row->addWidget(b);
+    }
     row->addStretch();
     return pasek;
 }
@@ -245,6 +263,13 @@ bool PersonListPage::nowoubyli() const {
 }
 QString PersonListPage::miesiac() const {
     return m_miesiac->currentText();
+}
+
+QList<Osoba> PersonListPage::osoby() const {
+    QList<Osoba> out;
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        if (const Osoba* o = m_model->osoba(r)) out << *o;
+    return out;
 }
 
 const Osoba* PersonListPage::biezaca() const {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -36,6 +38,13 @@ public:
     QString miesiac() const;
     // The person on the current row, or nullptr.
     const Osoba* biezaca() const;
+    // The listed persons in the page's order.
+    QList<Osoba> osoby() const;
+
+    // The printouts of the page: WYDRUK KARTOTEKI, DEKLARACJA NALEŻNOŚCI and NALEŻNOŚCI DLA
+    // OSOBY; set by the window that owns the preview.
+    enum class Wydruk { Kartoteka, Deklaracja, Naleznosci };
+    void ustawWydruki(std::function<void(Wydruk)> drukuj) { m_drukuj = std::move(drukuj); }
 
 public slots:
     // Entering the page for the kind in the window state: the kind label, the sub-unit and
@@ -83,6 +92,7 @@ private:
     QLabel* m_rodzaj = nullptr;
     QLabel* m_ilosc = nullptr;
     QComboBox* m_pododdzial = nullptr;
+    std::function<void(Wydruk)> m_drukuj;
     QCheckBox* m_nieaktywni = nullptr;
     QCheckBox* m_przybyli = nullptr;
     QCheckBox* m_ubyli = nullptr;

@@ -138,13 +138,17 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
     };
 }
 
-void PreviewPage::pokaz(Raport raport, const QString& powrot) {
-    m_raport = std::move(raport);
+void PreviewPage::otworz(const QString& powrot) {
     m_powrot = powrot;
     if (m_ctx.nav) {
         m_ctx.nav->stan().stronaPowrotu = powrot;
         m_ctx.nav->pokazStrone(QStringLiteral("podgl"));
     }
+}
+
+void PreviewPage::pokaz(Raport raport, const QString& powrot) {
+    m_raport = std::move(raport);
+    otworz(powrot);
     m_strona = 1;
     m_estr->setText(QStringLiteral("1"));
     odswiez();

@@ -43,6 +43,8 @@ public:
 
     // Shows the report from page 1 and switches to this page; closing returns to `powrot`.
     void pokaz(Raport raport, const QString& powrot);
+    // Switches to this page with whatever it showed before; closing returns to `powrot`.
+    void otworz(const QString& powrot);
     const Raport& raport() const { return m_raport; }
     int biezacaStrona() const { return m_strona; }
 
