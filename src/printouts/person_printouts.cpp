@@ -163,7 +163,7 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
     BudowaRaportu b(r);
     stopka(b);
     // Stacked columns, in the printout's order: one position takes three lines.
-    QList<double> szer{22, 19, 7, 18, 14, 20, 23, 20, 18, 20, 18, 20, 17, 19};
+    QList<double> szer{21, 19, 7, 25, 13, 20, 22, 20, 18, 20, 18, 20, 14, 22};
     double used = 0;
     for (double w : szer)
         used += w;
