@@ -5,6 +5,7 @@
 #include "lists/list_repository.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +18,7 @@ class PrintCommandTest : public QObject {
 private slots:
     void pdfCarriesTheGrandTotal();
     void refusals();
+    void paymentReports();
 };
 
 void PrintCommandTest::pdfCarriesTheGrandTotal() {
@@ -66,6 +68,48 @@ void PrintCommandTest::refusals() {
     QVERIFY(w.err.contains("DO ZROBIENIA"));
     QVERIFY(!QFile::exists(dir.filePath("x.pdf")));
     QCOMPARE(uruchomCli({"print", "--db", db, "--list", "1"}).kod, 2);
+}
+
+void PrintCommandTest::paymentReports() {
+    QTemporaryDir dir;
+    const QString db = dir.filePath("demo.mdb");
+    QCOMPARE(uruchomCli({"demo-db", db, "--persons", "12"}).kod, 0);
+    {
+        Database d;
+        d.open(db);
+        d.exec("update pozycja set niepobranewkasie = 'W', zaliczkawaluta = 321.5 "
+               "where id = (select min(id) from pozycja where idlisty = 1)");
+    }
+    const QList<QPair<QString, QString>> raporty{
+        {"przelewy", "WYKAZ PRZELEWÓW ZŁOTÓWKOWYCH"},
+        {"przelewy-waluta", "WYKAZ PRZELEWÓW WALUTOWYCH"},
+        {"kasa", "NIEPOBRANYCH W KASIE"},
+        {"lista-kasa", "NALEŻNOŚCI WYPŁACONE W KASIE"},
+        {"lista-kasa2", "NALEŻNOŚCI WYPŁACONE W KASIE"},
+        {"do-kasy", "DEKLARACJA WYPŁATY NALEŻNOŚCI ZAGRANICZNEJ"}};
+    for (const auto& [raport, tytul] : raporty) {
+        const QString pdf = dir.filePath(raport + ".pdf");
+        const WynikCli w =
+            uruchomCli({"print", "--db", db, "--list", "1", "--report", raport, "--pdf", pdf});
+        QCOMPARE(w.kod, 0);
+        QVERIFY(w.linie.value(0).startsWith(raport + ": "));
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        if (!p.waitForStarted()) QSKIP("pdftotext is not installed");
+        QVERIFY(p.waitForFinished(60000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(text.contains(tytul), qPrintable(raport));
+        if (raport.startsWith("lista-kasa")) QVERIFY(text.contains("321,50"));
+    }
+    QCOMPARE(uruchomCli({"print", "--db", db, "--list", "1", "--report", "x", "--pdf",
+                         dir.filePath("x.pdf")})
+                 .kod,
+             2);
+    QCOMPARE(uruchomCli({"print", "--db", db, "--list", "99", "--report", "kasa", "--pdf",
+                         dir.filePath("y.pdf")})
+                 .kod,
+             1);
+    QVERIFY(!QFile::exists(dir.filePath("y.pdf")));
 }
 
 QTEST_GUILESS_MAIN(PrintCommandTest)
