@@ -7,9 +7,9 @@ PACKAGES=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   libsqlite3-dev sqlite3
-  libbenchmark-dev
+  libbenchmark-dev libxlsxwriter-dev
   fonts-dejavu-core
-  xvfb xauth xdotool poppler-utils libxml2-utils
+  xvfb xauth xdotool poppler-utils libxml2-utils unzip
   locales
   clang libfuzzer-14-dev
 )

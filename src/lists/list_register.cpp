@@ -22,35 +22,39 @@ QString pair(bool first, bool second, const char* a, const char* b) {
 
 } // namespace
 
-QString ZapytanieRejestru(const FiltrRejestru& f) {
-    const QString status = pair(f.otwarte, f.zamkniete, "(status='O')", "(status='Z')");
-    const QString kind = pair(f.pelne, f.dodatkowe, "(typ='P')", "(typ='D')");
-    const QString persons = pair(f.zolnierze, f.cywile, "(zp='Z')", "(zp='P')");
-    QString pkw = QStringLiteral("(true)");
+WarunkiRejestru Warunki(const FiltrRejestru& f) {
+    WarunkiRejestru w;
+    w.status = pair(f.otwarte, f.zamkniete, "(status='O')", "(status='Z')");
+    w.typ = pair(f.pelne, f.dodatkowe, "(typ='P')", "(typ='D')");
+    w.rodzaj = pair(f.zolnierze, f.cywile, "(zp='Z')", "(zp='P')");
     if (f.pkw == GRUPA) {
         QStringList codes;
         for (const QString& c : f.mpkw)
             if (!c.isEmpty())
                 codes << quoted(c);
         // A group without codes would be invalid SQL; it shows no lists.
-        pkw = codes.isEmpty() ? QStringLiteral("(false)")
-                              : QStringLiteral("(skrotpkw in (%1))").arg(codes.join(u','));
+        w.pkw = codes.isEmpty() ? QStringLiteral("(false)")
+                                : QStringLiteral("(skrotpkw in (%1))").arg(codes.join(u','));
     } else if (f.pkw != WSZYSTKIE) {
-        pkw = QStringLiteral("(skrotpkw=%1)").arg(quoted(f.pkw));
+        w.pkw = QStringLiteral("(skrotpkw=%1)").arg(quoted(f.pkw));
     }
-    QString year = QStringLiteral("(true)");
     if (f.rok.size() == 4)
-        year = QStringLiteral("(right(miesiacrok,4)=%1)").arg(quoted(f.rok));
+        w.rok = QStringLiteral("(right(miesiacrok,4)=%1)").arg(quoted(f.rok));
     else if (f.rok.size() == 9)
-        year = QStringLiteral("(right(miesiacrok,4)>=%1) and (right(miesiacrok,4)<=%2)")
-                   .arg(quoted(f.rok.left(4)), quoted(f.rok.mid(5, 4)));
-    const QString month =
-        f.miesiac > 0 ? QStringLiteral("(left(miesiacrok,2)='%1')").arg(f.miesiac, 2, 10, QChar('0'))
-                      : QStringLiteral("(true)");
+        w.rok = QStringLiteral("(right(miesiacrok,4)>=%1) and (right(miesiacrok,4)<=%2)")
+                    .arg(quoted(f.rok.left(4)), quoted(f.rok.mid(5, 4)));
+    if (f.miesiac > 0)
+        w.miesiac =
+            QStringLiteral("(left(miesiacrok,2)='%1')").arg(f.miesiac, 2, 10, QChar('0'));
+    return w;
+}
+
+QString ZapytanieRejestru(const FiltrRejestru& f) {
+    const WarunkiRejestru w = Warunki(f);
     const QString sort = TypKolumnyListy(f.sort) ? f.sort : QStringLiteral("miesiacrok");
     return QStringLiteral("select * from lista where %1 and %2 and %3 and %4 and %5 and %6 and "
                           "(%7) order by %8")
-        .arg(month, year, pkw, status, kind, persons, f.filtr, sort);
+        .arg(w.miesiac, w.rok, w.pkw, w.status, w.typ, w.rodzaj, f.filtr, sort);
 }
 
 QList<Lista> Rejestr(Database& db, const FiltrRejestru& f) {

@@ -28,7 +28,14 @@ struct FiltrRejestru {
     QString filtr = "(true)";
 };
 
-// The register's SQL. An empty group of contingents shows no lists.
+// The conditions of the register's filter on table lista, each "(true)" when it does not
+// restrict. An empty group of contingents is "(false)": it shows no lists.
+struct WarunkiRejestru {
+    QString miesiac = "(true)", rok = "(true)", pkw = "(true)", status = "(true)",
+            typ = "(true)", rodzaj = "(true)";
+};
+WarunkiRejestru Warunki(const FiltrRejestru& f);
+// The register's SQL.
 QString ZapytanieRejestru(const FiltrRejestru& f);
 QList<Lista> Rejestr(Database& db, const FiltrRejestru& f);
 // The distinct contingents of all lists, for the contingent chooser.
