@@ -3,6 +3,8 @@
 #include "app/message_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace vexa {
 
@@ -37,8 +39,25 @@ QString QtFileDialogs::saveFileName(const QString& title, const QString& dir, co
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    // With several file types, the one chosen decides: a name typed without an extension, or
+    // with another type's extension, gets the chosen type's.
+    static const QRegularExpression rozszerzenie(QStringLiteral("\\*\\.(\\w+)"));
+    auto typ = [](const QString& f) { return rozszerzenie.match(f).captured(1); };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, typ](const QString& f) {
+                         if (!typ(f).isEmpty()) dialog.setDefaultSuffix(typ(f));
+                     });
     if (dialog.exec() != QDialog::Accepted) return QString();
-    return dialog.selectedFiles().value(0);
+    QString plik = dialog.selectedFiles().value(0);
+    const QString wybrany = typ(dialog.selectedNameFilter());
+    QStringList inne;
+    for (const QString& f : dialog.nameFilters())
+        inne << typ(f);
+    const QFileInfo info(plik);
+    if (!wybrany.isEmpty() && inne.size() > 1 && info.suffix() != wybrany &&
+        inne.contains(info.suffix(), Qt::CaseInsensitive))
+        plik = info.path() + u'/' + info.completeBaseName() + u'.' + wybrany;
+    return plik;
 }
 
 } // namespace vexa

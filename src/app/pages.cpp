@@ -21,6 +21,8 @@
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
 #include "pit/ui/pit11_page.h"
+#include "stats/ui/analysis_page.h"
+#include "stats/ui/stats_panel.h"
 
 namespace vexa {
 
@@ -57,6 +59,10 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
         reg->ustawPobraneWKasie([&ctx, podglad, editor](int id) {
             DrukujPobraneWKasie(ctx, *podglad, id, editor->kolejnosc());
         });
+        auto* stat = new StatsPanel(ctx, *reg);
+        stat->ustawPodglad(
+            [podglad](Raport r) { podglad->pokaz(std::move(r), QStringLiteral("listy")); });
+        reg->ustawStatystyke([stat] { stat->generuj(); });
         if (auto* osoby = qobject_cast<PersonListPage*>(window.strona(QStringLiteral("osoba")))) {
             auto* dialog = new PersonDuesDialog(ctx.messages, osoby);
             osoby->ustawWydruki([&ctx, podglad, osoby, dialog](PersonListPage::Wydruk w) {
@@ -110,6 +116,11 @@ void ZainstalujStrony(MainWindow& window, AppContext& ctx) {
     window.ustawStrone(QStringLiteral("pit_11"), new Pit11Page(ctx));
     ZainstalujStronyOsob(window, ctx);
     ZainstalujStronyList(window, ctx);
+    if (auto* reg = qobject_cast<ListRegisterPage*>(window.strona(QStringLiteral("listy")))) {
+        auto* analiza = new AnalysisPage(ctx, *reg);
+        window.ustawStrone(QStringLiteral("analiza"), analiza);
+        reg->ustawAnalizy([analiza] { analiza->otworz(); });
+    }
     PolaczStrony(window, ctx);
     window.pokazStrone(QStringLiteral("mivra"));
 }

@@ -20,6 +20,7 @@ public:
     void odswiezWiersz(const Lista& l);
 
     const Lista* lista(int row) const;
+    const QList<Lista>& listy() const { return m_listy; }
     int wierszId(int id) const;
     // The field shown in a column, and the column of a field (-1 when not shown).
     static QString pole(int column);

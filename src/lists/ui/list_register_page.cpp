@@ -245,6 +245,20 @@ void ListRegisterPage::buildButtons(QWidget* parent) {
                 if (m_pobraneWKasie) m_pobraneWKasie(biezacaLista());
             }));
     row->addWidget(kasa);
+    auto* stat = PrzyciskListy(QStringLiteral("GENERUJ\nPODSUMOWANIE"), QStringLiteral("sbgenstat"),
+                               parent);
+    stat->setToolTip(QStringLiteral("Statystyka list należności"));
+    connect(stat, &QPushButton::clicked, this, guarded([this] {
+                if (m_statystyka) m_statystyka();
+            }));
+    row->addWidget(stat);
+    auto* analizy = PrzyciskListy(QStringLiteral("GENERUJ\nANALIZY"), QStringLiteral("sbanalizy"),
+                                  parent);
+    analizy->setToolTip(QStringLiteral("Analizy list należności"));
+    connect(analizy, &QPushButton::clicked, this, guarded([this] {
+                if (m_analizy && !m_ctx.nav->locked()) m_analizy();
+            }));
+    row->addWidget(analizy);
     row->addSpacing(24);
     row->addWidget(m_nowa);
     row->addWidget(edit);
@@ -452,6 +466,29 @@ void ListRegisterPage::usun() {
         msg.Komunikat(KOMUNIKAT_INFORMACJA, e.message());
     }
     odswiezlisty();
+}
+
+const QList<Lista>& ListRegisterPage::listy() const {
+    return m_model->listy();
+}
+
+const Lista* ListRegisterPage::biezaca() const {
+    return m_model->lista(m_grid->currentIndex().row());
+}
+
+QString ListRegisterPage::tytulKolumnyFiltru() const {
+    const StanOkna& stan = m_ctx.nav->stan();
+    if (stan.listaFiltr == QLatin1String("(true)")) return QString();
+    const int kolumna = ListRegisterModel::kolumnaPola(stan.listaSort);
+    return kolumna < 0 ? stan.listaSort.toUpper()
+                       : m_model->headerData(kolumna, Qt::Horizontal).toString();
+}
+
+QString ListRegisterPage::wartoscFiltru() const {
+    const StanOkna& stan = m_ctx.nav->stan();
+    if (stan.listaFiltr == QLatin1String("(true)")) return QString();
+    const int row = m_grid->currentIndex().row();
+    return m_model->lista(row) ? m_model->tekst(row, stan.listaSort) : QString();
 }
 
 } // namespace vexa

@@ -43,8 +43,18 @@ public:
         m_pobraneWKasie = std::move(drukuj);
     }
 
+    // GENERUJ PODSUMOWANIE and GENERUJ ANALIZY.
+    void ustawStatystyke(std::function<void()> akcja) { m_statystyka = std::move(akcja); }
+    void ustawAnalizy(std::function<void()> akcja) { m_analizy = std::move(akcja); }
     // The current list's id, 0 when there is none.
     int biezacaLista() const;
+    // The lists shown, in the register's order, and the current one (nullptr when none).
+    const QList<Lista>& listy() const;
+    const Lista* biezaca() const;
+    // The title of the column the register is filtered on and the current list's value there,
+    // as the grid shows them; empty when no column filter is set.
+    QString tytulKolumnyFiltru() const;
+    QString wartoscFiltru() const;
     // Makes the list with that id current (when it is shown).
     void wybierzListe(int id);
     FiltrRejestru filtr() const;
@@ -94,6 +104,7 @@ private:
     ListEditorPage* m_editor = nullptr;
     std::function<void()> m_nowaLista;
     std::function<void(int)> m_drukuj, m_wykazPrzelewow, m_pobraneWKasie;
+    std::function<void()> m_statystyka, m_analizy;
 };
 
 } // namespace vexa
