@@ -43,3 +43,5 @@ int cliExportPersons(const QStringList& args);
 int cliImportPersons(const QStringList& args);
 // Creates the year's PIT-11 forms, writes their XML files or prints them to a PDF.
 int cliPit11(const QStringList& args);
+// The analysis of the lists as page ANALIZY makes it, printed or written to a file.
+int cliAnalyse(const QStringList& args);

@@ -42,6 +42,10 @@ const CliCommand kCommands[] = {
      cliExportPersons},
     {"import-persons", "import-persons --db PLIK --file PLIK.os --zp Z|P   osoby z pliku",
      cliImportPersons},
+    {"analyse",
+     "analyse --db PLIK [--amount N] [--group1 N] [--group2 N] [--year RRRR[-RRRR]]\n"
+     "           [--csv PLIK.csv | --xlsx PLIK.xlsx]   analiza list (numery wyborów: --help)",
+     cliAnalyse},
     {"pit11",
      "pit11 --db PLIK --year RRRR [--create --preparer-first IMIĘ --preparer-last NAZWISKO]\n"
      "           [--xml FOLDER] [--pdf PLIK.pdf [--ord-zu]]   formularze PIT-11 roku: utworzenie,\n"
