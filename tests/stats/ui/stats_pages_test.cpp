@@ -2,6 +2,7 @@
 // first) and the analysis page (the filter shown, the sub-grouping snapping back, generation,
 // and DO EXCELA as CSV and as .xlsx).
 #include "data/numbers.h"
+#include "lists/ui/list_register_page.h"
 #include "lists/ui/list_ui.h"
 #include "printouts/ui/preview_page.h"
 #include "stats/ui/analysis_page.h"
@@ -53,6 +54,20 @@ void StatsPagesTest::statisticsPanel() {
     QCOMPARE(panel->etykieta("lsilz")->text(), QString("1"));
     QCOMPARE(panel->etykieta("lsdowypl")->text(), Kwota00Przecinek(dowyplaty));
     QCOMPARE(panel->findChild<QLabel*>("lkasa")->text(), QString("USD"));
+    // Lists in two advance currencies: one total, in the currency of the current list.
+    f.db().exec("insert into lista (nr, zp, typ, status, miesiacrok, skrotpkw, walutazaliczki, "
+                "zaz) values ('EUR/1', 'Z', 'D', 'O', '03/2027', 'PKW', 'EUR', ?)",
+                {QString(ZAZ_NIEZAZNACZONY)});
+    const int eur = f.db().scalar("select max(id) from lista").toInt();
+    f.db().exec("insert into pozycja (idlisty, nazwisko, zaliczkawaluta) values (?, 'X', 5)", {eur});
+    const double kasa = f.db().scalar("select sum(zaliczkawaluta) from pozycja").toDouble();
+    auto* rejestr = qobject_cast<ListRegisterPage*>(f.window().strona("listy"));
+    rejestr->odswiezlisty();
+    rejestr->wybierzListe(eur);
+    klik(f, "listy", "sbgenstat");
+    QCOMPARE(panel->etykieta("lsil")->text(), QString("2"));
+    QCOMPARE(panel->findChild<QLabel*>("lkasa")->text(), QString("EUR"));
+    QCOMPARE(panel->etykieta("lskasa")->text(), Kwota00Przecinek(kasa));
     // A marked list: only the marked ones, said so.
     f.db().exec("update lista set zaz = ?", {QString(ZAZ_ZAZNACZONY)});
     klik(f, "listy", "sbgenstat");
