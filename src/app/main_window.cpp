@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
@@ -52,15 +53,17 @@ const Strona kStrony[] = {
 };
 
 // The keyboard table: on the active page, the key presses the named button of that page
-// (or of the button bar), or calls the page's invokable method of that name. The key still
-// reaches the focused control afterwards.
+// (or of the button bar), or calls the page's invokable method of that name (described for the
+// footer). The key still reaches the focused control afterwards.
 struct Klawisz {
     const char* page;
     int key;
     const char* target;
+    const char* opis = nullptr;
 };
 
 const Klawisz kKlawisze[] = {
+    {"podgl", Qt::Key_Escape, "sbpodglzamknij", "zamyka podgląd"},
     {"mivra", Qt::Key_Escape, "SBAnuluj"},
     {"mivra", Qt::Key_Return, "SBZatw"},
     {"dane", Qt::Key_Escape, "SBDAnuluj"},
@@ -74,7 +77,7 @@ const Klawisz kKlawisze[] = {
     {"skladniki", Qt::Key_Escape, "sbskladnikianuluj"},
     {"edlista", Qt::Key_Return, "sbpozycjaedytuj"},
     {"edlista", Qt::Key_Escape, "sblistazatwierdz"},
-    {"edlista", Qt::Key_Space, "przelaczZaznaczenie"},
+    {"edlista", Qt::Key_Space, "przelaczZaznaczenie", "zaznacza pozycję"},
     {"edpozycja", Qt::Key_Escape, "sbpozycjaanuluj"},
     {"edpozycja", Qt::Key_Return, "sbpozycjazatwierdz"},
     {"edpozycja", Qt::Key_PageUp, "sbpop"},
@@ -135,12 +138,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     }
     layout->addWidget(m_str, 1);
 
-    auto* footer = new QLabel(
-        QStringLiteral("VEXA-F  ·  należności zagraniczne kontyngentu  ·  Enter zatwierdza, "
-                       "Esc anuluje"),
-        central);
-    footer->setObjectName(QStringLiteral("pstopka"));
-    layout->addWidget(footer);
+    m_stopka = new QLabel(central);
+    m_stopka->setObjectName(QStringLiteral("pstopka"));
+    layout->addWidget(m_stopka);
     setCentralWidget(central);
 
     m_timer = new QTimer(this);
@@ -224,26 +224,26 @@ void MainWindow::buildButtonBar(QWidget* parent) {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
     row->setSpacing(4);
-    addBarButton(bar, "SpeedButton2", "SŁOWNIKI", true, [this] { otworzStrone("slowniki"); });
-    addBarButton(bar, "sbstaleplacowe", "DANE DO NALICZEŃ", true,
+    addBarButton(bar, "SpeedButton2", "&SŁOWNIKI", true, [this] { otworzStrone("slowniki"); });
+    addBarButton(bar, "sbstaleplacowe", "DANE DO &NALICZEŃ", true,
                  [this] { otworzStrone("skladniki"); });
-    addBarButton(bar, "sblisty", "LISTY PŁAC", true, [this] { otworzStrone("listy"); });
-    addBarButton(bar, "sbzolnierze", "ŻOŁNIERZE", true, [this] {
+    addBarButton(bar, "sblisty", "&LISTY PŁAC", true, [this] { otworzStrone("listy"); });
+    addBarButton(bar, "sbzolnierze", "Ż&OŁNIERZE", true, [this] {
         m_stan.osobaZp = "Z";
         otworzStrone("osoba");
     });
-    addBarButton(bar, "sbpracownicy", "PRACOWNICY", true, [this] {
+    addBarButton(bar, "sbpracownicy", "&PRACOWNICY", true, [this] {
         m_stan.osobaZp = "P";
         otworzStrone("osoba");
     });
-    addBarButton(bar, "sbdane", "STAŁE DANE", true, [this] { otworzUstawienia(); });
-    addBarButton(bar, "SpeedButton48", "RODZAJ LD", false, [this] {
+    addBarButton(bar, "sbdane", "STAŁE &DANE", true, [this] { otworzUstawienia(); });
+    addBarButton(bar, "SpeedButton48", "&RODZAJ LD", false, [this] {
         m_kinds->show();
         m_kinds->raise();
     });
-    addBarButton(bar, "SpeedButton57", "PIT-11", true, [this] { otworzStrone("pit_11"); });
+    addBarButton(bar, "SpeedButton57", "P&IT-11", true, [this] { otworzStrone("pit_11"); });
     row->addStretch();
-    addBarButton(bar, "SpeedButton1", "KONIEC PRACY", true, [this] { close(); });
+    addBarButton(bar, "SpeedButton1", "&KONIEC PRACY", true, [this] { close(); });
     parent->layout()->addWidget(bar);
 }
 
@@ -280,6 +280,47 @@ void MainWindow::otworzStrone(const QString& name) {
 void MainWindow::pokazStrone(const QString& page) {
     if (QWidget* w = m_pages.value(page)) m_str->setCurrentWidget(w);
     updateTitle();
+    m_stopka->setText(tekstStopki(page));
+}
+
+QList<QPair<int, QString>> MainWindow::klawiszeStrony(const QString& page) {
+    QList<QPair<int, QString>> out;
+    for (const Klawisz& k : kKlawisze)
+        if (page == QLatin1String(k.page)) out.append({k.key, QString::fromLatin1(k.target)});
+    return out;
+}
+
+QString MainWindow::nazwaKlawisza(int key) {
+    switch (key) {
+    case Qt::Key_Return: return QStringLiteral("Enter");
+    case Qt::Key_Escape: return QStringLiteral("Esc");
+    case Qt::Key_Space: return QStringLiteral("Spacja");
+    case Qt::Key_PageUp: return QStringLiteral("PgUp");
+    case Qt::Key_PageDown: return QStringLiteral("PgDn");
+    }
+    return QKeySequence(key).toString();
+}
+
+QString MainWindow::tekstStopki(const QString& page) const {
+    // Built from the keyboard table, so it says what the keys of this page do: each key with
+    // the caption of the button it presses.
+    QStringList klawisze;
+    for (const Klawisz& k : kKlawisze) {
+        if (page != QLatin1String(k.page)) continue;
+        QString co = k.opis ? QString::fromUtf8(k.opis) : QString();
+        if (co.isEmpty()) {
+            const QString target = QString::fromLatin1(k.target);
+            QAbstractButton* b = nullptr;
+            if (QWidget* w = strona(page)) b = w->findChild<QAbstractButton*>(target);
+            if (!b) b = findChild<QAbstractButton*>(target);
+            co = b && !b->text().isEmpty() ? b->text() : target;
+            co = co.replace(u'\n', u' ').remove(u'&').simplified().toLower();
+        }
+        klawisze << nazwaKlawisza(k.key) + QStringLiteral(": ") + co;
+    }
+    QString t = QStringLiteral("VEXA-F  ·  ");
+    if (!klawisze.isEmpty()) t += klawisze.join(QStringLiteral(", ")) + QStringLiteral("  ·  ");
+    return t + QStringLiteral("Alt + podkreślona litera: przycisk paska");
 }
 
 QString MainWindow::aktywnaStrona() const {
@@ -328,14 +369,6 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 bool MainWindow::obsluzKlawisz(const QString& page, int key) {
     if (key == Qt::Key_Enter) key = Qt::Key_Return;
-    // The preview's Esc comes first, whatever else the table says.
-    if (page == QLatin1String("podgl") && key == Qt::Key_Escape) {
-        if (auto* b = strona(page)->findChild<QAbstractButton*>("sbpodglzamknij")) {
-            b->click();
-            return true;
-        }
-        return false;
-    }
     for (const Klawisz& k : kKlawisze) {
         if (page != QLatin1String(k.page) || key != k.key) continue;
         QWidget* w = strona(page);

@@ -46,6 +46,12 @@ public:
 
     // The action of one key on one page (the keyboard table); false when the table has none.
     bool obsluzKlawisz(const QString& page, int key);
+    // The rows of the keyboard table for a page: each key and the button or method it uses.
+    static QList<QPair<int, QString>> klawiszeStrony(const QString& page);
+    // "Enter", "Esc", "Spacja", "PgUp", "PgDn".
+    static QString nazwaKlawisza(int key);
+    // The footer of a page: its keys from the keyboard table and the bar's Alt letters.
+    QString tekstStopki(const QString& page) const;
     ListKindsDialog* listKindsDialog() const { return m_kinds; }
     QToolButton* button(const QString& objectName) const;
 
@@ -73,6 +79,7 @@ private:
     QStackedWidget* m_str = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_version = nullptr;
+    QLabel* m_stopka = nullptr;
     QLabel* m_unitName = nullptr;
     QLabel* m_time = nullptr;
     QLabel* m_date = nullptr;

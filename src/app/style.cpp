@@ -33,6 +33,7 @@ QPushButton { background: #f4f6f9; border: 1px solid #8a99ab; border-radius: 3px
   padding: 5px 14px; font-weight: bold; color: #1f3a5f; }
 QPushButton:hover { background: #ffffff; border-color: #1f3a5f; }
 QPushButton:pressed { background: #d6e2f0; }
+QPushButton:focus { border: 2px solid #d9822b; }
 QLineEdit { background: white; border: 1px solid #8a99ab; border-radius: 2px; padding: 3px; }
 QLineEdit:focus { border-color: #1f3a5f; }
 )";

@@ -113,6 +113,8 @@ void ListEditorPage::buildGrid(QWidget* parent) {
 
     m_model = new PositionGridModel(this);
     m_grid = new QTableView(parent);
+    // Tab leaves the grid for the next control; the arrows move inside it.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setObjectName(QStringLiteral("dbgpozycja"));
     m_grid->setModel(m_model);
     UstawSiatke(m_grid);

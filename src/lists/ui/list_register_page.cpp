@@ -93,6 +93,8 @@ ListRegisterPage::ListRegisterPage(AppContext& ctx, QWidget* parent) : QWidget(p
 
     m_model = new ListRegisterModel(this);
     m_grid = new QTableView(this);
+    // Tab leaves the grid for the next control; the arrows move inside it.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setObjectName(QStringLiteral("dbglista"));
     m_grid->setModel(m_model);
     UstawSiatke(m_grid);

@@ -48,6 +48,8 @@ DictionaryPanel::DictionaryPanel(AppContext& ctx, Slownik slownik, const NazwyPa
     auto* lista = new QWidget(this);
     m_model = new DictionaryModel(this);
     m_siatka = new QTableView(lista);
+    // Tab leaves the grid for the next control; the arrows move inside it.
+    m_siatka->setTabKeyNavigation(false);
     m_siatka->setObjectName(nazwy.siatka);
     m_siatka->setModel(m_model);
     m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -78,6 +78,8 @@ PersonListPage::PersonListPage(AppContext& ctx, QWidget* parent)
 
     m_model = new PersonListModel(this);
     m_siatka = new QTableView(this);
+    // Tab leaves the grid for the next control; the arrows move inside it.
+    m_siatka->setTabKeyNavigation(false);
     m_siatka->setObjectName(QStringLiteral("dbgosoba"));
     m_siatka->setModel(m_model);
     m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
