@@ -2,6 +2,7 @@
 // refused having no later effect, Tab leaving the grids, and the footer saying exactly the keys
 // of the page shown.
 #include "app/main_window.h"
+#include "lists/ui/list_ui.h"
 #include "data/settings.h"
 #include "support/app_fixture.h"
 
@@ -20,6 +21,7 @@ private slots:
     void altLettersHonourTheLock();
     void aRefusedClickIsForgotten();
     void tabLeavesTheGrids();
+    void refusedHeaderFocusesItsFieldOnce();
 };
 
 void KeyboardTest::footerListsExactlyThePagesKeys() {
@@ -110,6 +112,28 @@ void KeyboardTest::tabLeavesTheGrids() {
     f.find<QAbstractButton>("sbzolnierze")->click();
     QVERIFY(!f.findOn<QTableView>("osoba", "dbgosoba")->tabKeyNavigation());
     QVERIFY(!f.findOn<QTableView>("edlista", "dbgpozycja")->tabKeyNavigation());
+}
+
+void KeyboardTest::refusedHeaderFocusesItsFieldOnce() {
+    AppFixture f(QDate(2027, 3, 31));
+    listui::przygotuj(f);
+    listui::osoba(f, "ADAMSKI", "75031512352");
+    listui::lista(f);
+    f.find<QAbstractButton>("sblisty")->click();
+    listui::klikKomorke(f.findOn<QTableView>("listy", "dbglista"), 0, 5);
+    f.key(Qt::Key_Return); // EDYTUJ
+    QCOMPARE(f.window().aktywnaStrona(), QString("edlista"));
+    auto* tabela = f.findOn<QLineEdit>("edlista", "eltabelazaliczki");
+    QVERIFY(tabela);
+    tabela->setFocus();
+    tabela->selectAll();
+    QTest::keyClick(tabela, Qt::Key_Backspace); // emptied as typed
+    QVERIFY(tabela->text().isEmpty());
+    f.messages().clear();
+    f.key(Qt::Key_Escape); // confirms the list, which the empty table refuses
+    QCOMPARE(f.messages().texts(), QStringList{"Proszę wprowadzić tabelę kursu waluty!"});
+    QCOMPARE(f.window().aktywnaStrona(), QString("edlista"));
+    QTRY_VERIFY(tabela->hasFocus());
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -60,7 +60,8 @@ void UstawSiatke(QTableView* grid) {
 QPushButton* PrzyciskListy(const QString& caption, const QString& objectName, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(objectName);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (Space presses it); a click leaves the focus where it was.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setAutoDefault(false);
     b->setProperty("listButton", true);
     return b;
