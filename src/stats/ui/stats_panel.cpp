@@ -32,7 +32,7 @@ StatsPanel::StatsPanel(AppContext& ctx, ListRegisterPage& rejestr)
     : QFrame(&rejestr), m_ctx(ctx), m_rejestr(rejestr) {
     setObjectName(QStringLiteral("Pstat"));
     setStyleSheet(QString::fromUtf8(kStyl));
-    setFixedSize(340, 600);
+    setFixedSize(340, 520);
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(8, 8, 8, 8);
     auto* gora = new QHBoxLayout;
@@ -88,7 +88,9 @@ bool StatsPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StatsPanel::ustawMiejsce() {
-    move(qMax(0, m_rejestr.width() - width() - 16), qMax(0, (m_rejestr.height() - height()) / 2));
+    // At the right, below the register's filter row and search field.
+    move(qMax(0, m_rejestr.width() - width() - 16),
+         qMax(0, qMin(100, m_rejestr.height() - height() - 8)));
 }
 
 void StatsPanel::generuj() {
