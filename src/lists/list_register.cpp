@@ -118,6 +118,12 @@ QString TekstPkw(const QStringList& wszystkie, const QStringList& zaznaczone, QS
     return GRUPA;
 }
 
+int LiczbaZaznaczonychList(Database& db) {
+    return db.scalar(QStringLiteral("select count(*) from lista where zaz = ?"),
+                     {QString(ZAZ_ZAZNACZONY)})
+        .toInt();
+}
+
 void OdznaczWszystkieListy(Database& db) {
     db.exec(QStringLiteral("update lista set zaz = ?"), {QString(ZAZ_NIEZAZNACZONY)});
 }

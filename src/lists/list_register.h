@@ -55,6 +55,8 @@ std::optional<QString> TekstRoku(int wybor, int od, int do_);
 QString TekstPkw(const QStringList& wszystkie, const QStringList& zaznaczone, QStringList& grupa);
 
 void OdznaczWszystkieListy(Database& db);
+// How many lists of the whole table are marked.
+int LiczbaZaznaczonychList(Database& db);
 void PrzelaczZaznaczenieListy(Database& db, int id);
 
 } // namespace vexa

@@ -215,12 +215,8 @@ void wydrukDodatkowy(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLis
     szer << 24 << 24 << 24;
     podpisy << QStringList{"Rachunek"} << QStringList{"Kasa " + l.walutazaliczki}
             << QStringList{"Kasa PLN"};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
     podpisy << QStringList{"Podpis"};
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k, podpisy, 2);
     pasmoTytulu(b, l,
                 QStringLiteral("DODATKOWA LISTA NALEŻNOŚCI NR ") + l.nr +

@@ -27,6 +27,13 @@ QList<Kol> kolumny(const QList<double>& szerokosci) {
     return k;
 }
 
+QList<Kol> kolumnyDoKonca(const QList<double>& szerokosci, double szerokosc) {
+    double zajete = 0;
+    for (double w : szerokosci)
+        zajete += w;
+    return kolumny(QList<double>(szerokosci) << szerokosc - zajete);
+}
+
 void komorka(Pasmo& p, const Kol& k, int linia, const QString& tekst, Wyrownanie w,
              const Czcionka& c, const QColor& kolor) {
     Tekst& t = p.tekst(k.x + 0.6, linia * kWiersz, k.w - 1.2, kWiersz, tekst, c, w);

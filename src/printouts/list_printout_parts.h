@@ -26,6 +26,8 @@ struct Kol {
     double x, w;
 };
 QList<Kol> kolumny(const QList<double>& szerokosci);
+// The columns of those widths and one more after them taking the rest of `szerokosc`.
+QList<Kol> kolumnyDoKonca(const QList<double>& szerokosci, double szerokosc);
 
 // One text in a column's line (0-based).
 void komorka(Pasmo& p, const Kol& k, int linia, const QString& tekst,

@@ -14,11 +14,7 @@ namespace {
 // The columns of both transfer lists (landscape).
 QList<Kol> KolumnyPrzelewow(BudowaRaportu& b) {
     QList<double> szer{8, 45, 24, 26, 42, 38, 52, 19};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k,
                    {{"Lp."},
                     {"Nazwisko i imię", "Stanowisko"},
@@ -174,15 +170,11 @@ Raport ListaKasy(const DaneWydrukuListy& d, bool uproszczona, const QDate& dzis)
     // The last column takes the rest of the width: "Kasa PLN", or "Podpis" when simplified.
     QList<double> szer = uproszczona ? QList<double>{8, 50, 28, 24, 25, 25}
                                      : QList<double>{10, 80, 50, 35, 50};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
     QList<QStringList> podpisy{{"Lp."},          {"Nazwisko i imię"},
                                {"Stopień etatowy"}, {"PESEL"},
                                {"Kasa " + l.walutazaliczki}, {"Kasa PLN"}};
     if (uproszczona) podpisy << QStringList{"Podpis"};
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k, podpisy, 1);
     const QString tytul = Tytul(QStringLiteral("NALEŻNOŚCI WYPŁACONE W KASIE Z LISTY NR "), l);
     if (uproszczona)
@@ -254,11 +246,7 @@ Raport DeklaracjaWyplatyWKasie(const QList<Osoba>& osoby, const QStringList& nag
     BudowaRaportu b(r);
     stopka(b);
     QList<double> szer{10, 62, 48, 24, 22};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k,
                    {{"Lp."},
                     {"Stopień, nazwisko i imię"},

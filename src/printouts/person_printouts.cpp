@@ -56,11 +56,7 @@ Raport Kartoteka(const QList<Osoba>& osoby, const OpcjeKartoteki& o,
     BudowaRaportu b(r);
     stopka(b);
     QList<double> szer{10, 26, 50, 24, 26, 62, 30, 24};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k,
                    {{"Lp."},
                     {"Pododdział"},
@@ -164,11 +160,7 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
     stopka(b);
     // Stacked columns, in the printout's order: one position takes three lines.
     QList<double> szer{21, 19, 7, 25, 13, 20, 22, 20, 18, 20, 18, 20, 14, 22};
-    double used = 0;
-    for (double w : szer)
-        used += w;
-    szer << b.szerokosc() - used;
-    const QList<Kol> k = kolumny(szer);
+    const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Miesiąc / rok", "(data wykonania)"},

@@ -193,10 +193,7 @@ WynikAnalizy Analizuj(Database& db, const FiltrRejestru& f, const WyborAnalizy& 
     const QString a = WyrazenieKwoty(wybor.kwota);
     const int g2i = PodgrupaAnalizy(wybor.grupa, wybor.podgrupa);
     const QString g1 = WyrazenieGrupy(wybor.grupa), g2 = WyrazenieGrupy(g2i);
-    const int zaznaczonych =
-        db.scalar(QStringLiteral("select count(*) from lista where zaz = ?"),
-                  {QString(ZAZ_ZAZNACZONY)})
-            .toInt();
+    const int zaznaczonych = LiczbaZaznaczonychList(db);
     const bool tylko = TylkoZaznaczoneAnalizy(zaznaczonych, listRejestru);
     const QString w = WarunekAnalizy(f, tylko);
     const QString z = QStringLiteral(" from pozycja, lista where (pozycja.idlisty=lista.id) and ") + w;

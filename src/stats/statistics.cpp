@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/numbers.h"
 #include "data/settings.h"
+#include "lists/list_register.h"
 #include "printouts/conventions.h"
 #include "printouts/report_builder.h"
 
@@ -35,8 +36,7 @@ std::array<double, 3> StawkiWojenne(Database& db) {
 Statystyka ObliczStatystyke(Database& db, const QList<Lista>& rejestr) {
     Statystyka s;
     const QString znak(ZAZ_ZAZNACZONY);
-    s.tylkoZaznaczone =
-        db.scalar(QStringLiteral("select count(*) from lista where zaz = ?"), {znak}).toInt() > 0;
+    s.tylkoZaznaczone = LiczbaZaznaczonychList(db) > 0;
     QStringList sumy;
     for (const char* k : kKolumny)
         sumy << QStringLiteral("sum(%1)").arg(QLatin1String(k));

@@ -205,10 +205,7 @@ void AnalysisPage::otworz() {
         m_wartosciFiltru[i]->setStyleSheet(l.value(i).szara ? QStringLiteral("color: rgb(128,128,128);")
                                                             : QStringLiteral("color: black;"));
     }
-    const int zaznaczonych =
-        m_ctx.db.scalar(QStringLiteral("select count(*) from lista where zaz = ?"),
-                        {QString(ZAZ_ZAZNACZONY)})
-            .toInt();
+    const int zaznaczonych = LiczbaZaznaczonychList(m_ctx.db);
     m_zaz->setText(TylkoZaznaczoneAnalizy(zaznaczonych, int(m_rejestr.listy().size()))
                        ? QStringLiteral("TYLKO ZAZNACZONE LISTY")
                        : QString());
