@@ -5,9 +5,9 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev qt6-translations-l10n
   libsqlite3-dev sqlite3
-  libbenchmark-dev libxlsxwriter-dev
+  libbenchmark-dev libxlsxwriter-dev zlib1g-dev
   fonts-dejavu-core
   xvfb xauth xdotool poppler-utils libxml2-utils unzip
   locales

@@ -11,7 +11,7 @@ if [ "${1:-}" = "--demo" ]; then
   shift
   dir=build/demo
   mkdir -p "$dir"
-  cp build/bin/vexa build/bin/us.txt build/bin/kp.txt "$dir"/
+  cp build/bin/vexa build/bin/us.txt build/bin/kp.txt build/bin/pit11.txt "$dir"/
   if [ ! -f "$dir/baza.mdb" ]; then
     build/bin/vexa-cli demo-db "$dir/baza.mdb" --persons 150
   fi
