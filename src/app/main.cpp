@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("VEXA-F"));
     app.setApplicationDisplayName(QStringLiteral("VEXA-F"));
     vexa::UstawWyglad(app);
+    vexa::ZaladujTlumaczeniaQt(app);
 
     const QString folder = QCoreApplication::applicationDirPath();
     vexa::Database db;

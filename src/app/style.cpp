@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace vexa {
 
@@ -43,6 +46,17 @@ QLineEdit:focus { border-color: #1f3a5f; }
 void UstawWyglad(QApplication& app) {
     app.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     app.setStyleSheet(QString::fromUtf8(kStyle));
+}
+
+bool ZaladujTlumaczeniaQt(QApplication& app) {
+    auto* tlumacz = new QTranslator(&app);
+    if (!tlumacz->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                       QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete tlumacz;
+        return false;
+    }
+    return app.installTranslator(tlumacz);
 }
 
 } // namespace vexa
