@@ -35,6 +35,8 @@ void DrukujWykazPrzelewow(AppContext& ctx, PreviewPage& podglad, int idlisty,
         podglad.pokaz(WykazPrzelewow(dane, false, dzis), QStringLiteral("listy"));
     else if (Tak(ctx, QStringLiteral("Czy drukować wykaz przelewów walutowych?")))
         podglad.pokaz(WykazPrzelewow(dane, true, dzis), QStringLiteral("listy"));
+    else
+        podglad.pokaz(Raport{}, QStringLiteral("listy")); // nothing chosen: an empty preview
 }
 
 void DrukujPobraneWKasie(AppContext& ctx, PreviewPage& podglad, int idlisty,

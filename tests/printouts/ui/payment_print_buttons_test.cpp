@@ -62,14 +62,17 @@ void PaymentPrintButtonsTest::listRegisterButtons() {
     klik(f, "podgl", "sbpodglzamknij");
     QCOMPARE(f.window().aktywnaStrona(), QString("listy"));
 
-    // No to all three: the preview shows what it showed before.
+    // No to all three: an empty preview, never the printout shown before, nothing to print.
     f.messages().clear();
     f.messages().answer({NIE, NIE, NIE});
     klik(f, "listy", "SpeedButton27");
     QCOMPARE(f.messages().count(), 3);
     QCOMPARE(f.window().aktywnaStrona(), QString("podgl"));
-    QVERIFY(Teksty(f).contains("ADAMSKI JAN"));
+    QCOMPARE(Podglad(f)->raport().iloscStron(), 0);
+    QVERIFY(!na<QAbstractButton>(f, "podgl", "SpeedButton18")->isEnabled());
+    QVERIFY(!na<QAbstractButton>(f, "podgl", "sbpodglpdf")->isEnabled());
     klik(f, "podgl", "sbpodglzamknij");
+    QCOMPARE(f.window().aktywnaStrona(), QString("listy"));
 
     // POBRANE W KASIE: yes gives the simplified (portrait) cash list.
     f.messages().answer(TAK);
