@@ -15,7 +15,7 @@ QToolButton* strzalka(Qt::ArrowType arrow, const QString& tip, QWidget* parent) 
     auto* b = new QToolButton(parent);
     b->setArrowType(arrow);
     b->setToolTip(tip);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setFixedSize(22, 13);
     return b;
 }

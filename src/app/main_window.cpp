@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/action_guard.h"
+#include "app/ui_helpers.h"
 #include "data/backup.h"
 #include "data/clock.h"
 #include "data/database.h"
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
@@ -64,6 +66,10 @@ struct Klawisz {
 
 const Klawisz kKlawisze[] = {
     {"podgl", Qt::Key_Escape, "sbpodglzamknij", "zamyka podgląd"},
+    {"podgl", Qt::Key_PageUp, "SpeedButton20", "poprzednia strona"},
+    {"podgl", Qt::Key_PageDown, "SpeedButton19", "następna strona"},
+    {"podgl", Qt::Key_Home, "SpeedButton36", "pierwsza strona"},
+    {"podgl", Qt::Key_End, "SpeedButton37", "ostatnia strona"},
     {"mivra", Qt::Key_Escape, "SBAnuluj"},
     {"mivra", Qt::Key_Return, "SBZatw"},
     {"dane", Qt::Key_Escape, "SBDAnuluj"},
@@ -257,6 +263,7 @@ void MainWindow::ustawStrone(const QString& name, QWidget* page) {
     const bool active = m_str->currentWidget() == old;
     const int index = m_str->indexOf(old);
     page->setObjectName(name);
+    PokazujPoczatekTekstu(page);
     m_str->insertWidget(index, page);
     m_str->removeWidget(old);
     old->deleteLater();
@@ -297,6 +304,8 @@ QString MainWindow::nazwaKlawisza(int key) {
     case Qt::Key_Space: return QStringLiteral("Spacja");
     case Qt::Key_PageUp: return QStringLiteral("PgUp");
     case Qt::Key_PageDown: return QStringLiteral("PgDn");
+    case Qt::Key_Home: return QStringLiteral("Home");
+    case Qt::Key_End: return QStringLiteral("End");
     }
     return QKeySequence(key).toString();
 }
@@ -399,6 +408,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (w && first && w->window() == this && !QApplication::activeModalWidget()) {
             auto* key = static_cast<QKeyEvent*>(event);
             const int k = key->key();
+            // A focused button takes Space and Enter for itself and nothing else happens: the
+            // page's own keys act only when the focus is elsewhere. A check box keeps Space
+            // (it toggles) and leaves Enter to the page (confirming the form).
+            auto* przycisk = qobject_cast<QAbstractButton*>(focus);
+            const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+            if (przycisk && (enter || k == Qt::Key_Space) && key->modifiers() == Qt::NoModifier) {
+                const bool naciskany = qobject_cast<QPushButton*>(przycisk) ||
+                                       qobject_cast<QToolButton*>(przycisk);
+                if (naciskany && enter) {
+                    if (przycisk->isEnabled()) ActionGuard::run([&] { przycisk->click(); });
+                    return true;
+                }
+                if (naciskany || k == Qt::Key_Space) return QMainWindow::eventFilter(watched, event);
+            }
             ActionGuard::run([&] { obsluzKlawisz(aktywnaStrona(), k); });
         }
     }

@@ -62,7 +62,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     zamknij->setObjectName(QStringLiteral("SpeedButton26"));
     zamknij->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknij->setToolTip(QStringLiteral("Anuluj"));
-    zamknij->setFocusPolicy(Qt::NoFocus);
+    zamknij->setFocusPolicy(Qt::TabFocus);
     connect(zamknij, &QToolButton::clicked, this, guarded(this, &SettingsPage::anuluj));
     auto* pasekLayout = new QHBoxLayout(pasek);
     pasekLayout->setContentsMargins(0, 0, 0, 0);
@@ -89,7 +89,10 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
                     guarded([e] { e->setText(KwotaEdycja(ParsujKwote(e->text()))); }));
             e->installEventFilter(this);
         } else {
-            e->setMinimumWidth(waskie(p) ? 150 : 380);
+            // A short field is wide enough for its longest value in the widest letters.
+            const int najdluzszy =
+                e->fontMetrics().horizontalAdvance(QString(qMax(p.maksDlugosc, 1), u'W')) + 12;
+            e->setMinimumWidth(waskie(p) ? qBound(150, najdluzszy, 380) : 380);
         }
         m_pola.insert(p.kontrolka, e);
         if (!p.etykieta.isEmpty()) {
@@ -116,10 +119,10 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent) : QWidget(parent), 
 
     auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), m_panel);
     ok->setObjectName(QStringLiteral("SBDZatw"));
-    ok->setFocusPolicy(Qt::NoFocus);
+    ok->setFocusPolicy(Qt::TabFocus);
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("SBDAnuluj"));
-    cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setFocusPolicy(Qt::TabFocus);
     connect(ok, &QPushButton::clicked, this, guarded(this, &SettingsPage::zatwierdz));
     connect(cancel, &QPushButton::clicked, this, guarded(this, &SettingsPage::anuluj));
     auto* przyciski = new QHBoxLayout;

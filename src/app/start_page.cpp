@@ -35,10 +35,10 @@ StartPage::StartPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     WielkieLitery(m_password);
     auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), m_panel);
     ok->setObjectName(QStringLiteral("SBZatw"));
-    ok->setFocusPolicy(Qt::NoFocus);
+    ok->setFocusPolicy(Qt::TabFocus);
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("SBAnuluj"));
-    cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setFocusPolicy(Qt::TabFocus);
     connect(ok, &QPushButton::clicked, this, guarded(this, &StartPage::zatwierdz));
     connect(cancel, &QPushButton::clicked, this, guarded(this, &StartPage::anuluj));
     grid->addWidget(product, 0, 0, 1, 3);

@@ -19,8 +19,13 @@ class Messages;
 // What the user types into the field is turned into upper case as it is typed.
 void WielkieLitery(QLineEdit* edit);
 
+// Every text field of the page shows the start of its text when the program fills it (a name
+// longer than the field reads "mjr Adam NOW", never "dam NOWAK"); typing is left alone.
+void PokazujPoczatekTekstu(QWidget* strona);
+
 // Places a page's panel in the middle of the main window's client area: Left = (width −
-// panel width) / 2, Top = (height − (panel height + 74)) / 2, never off the page.
+// panel width) / 2, Top = (height − (panel height + 74)) / 2, never off the page. A panel with a
+// largest size (setMaximumSize) is made that large, or as large as the page allows.
 void CentrujPanel(QWidget* panel);
 
 // The confirm and cancel row of a dialog: "sbzatwierdz" (the default button; the caller

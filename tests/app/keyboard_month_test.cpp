@@ -1,10 +1,15 @@
 // A month's work by the keyboard alone: the password, LISTY PŁAC by its Alt letter, NOWA by Tab
 // and Space, the new-list dialog filled and confirmed by keys, a position opened, an amount
-// changed and confirmed, the list confirmed, and the register again; then the stored totals.
+// changed and confirmed, the list confirmed, and the register again; then the stored totals; the
+// list printed and saved as a PDF, and the person register printed, all by keys.
 #include "lists/ui/list_ui.h"
+#include "data/messages.h"
 #include "lists/ui/new_list_dialog.h"
+#include "printouts/ui/preview_page.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -131,6 +136,40 @@ void KeyboardMonthTest::aMonthByKeys() {
     const double po = f.db().scalar("select razem from pozycja where idlisty = ?", {lista}).toDouble();
     QCOMPARE(po, przed - 50);
     QCOMPARE(f.db().scalar("select razem from lista where id = ?", {lista}).toDouble(), po);
+
+    // DRUKUJ LISTĘ by Tab and Space (no zero positions), the preview's PDF by its Alt letter.
+    auto* podglad = qobject_cast<PreviewPage*>(f.window().strona("podgl"));
+    QVERIFY(podglad);
+    f.messages().clear();
+    f.messages().answer(NIE);
+    QVERIFY(TabDo(&f.window(), "sblistywydruk"));
+    Klawisz(&f.window(), Qt::Key_Space);
+    QCOMPARE(f.window().aktywnaStrona(), QString("podgl"));
+    QVERIFY(podglad->raport().iloscStron() > 0);
+    const QString pdf = QDir(f.folder()).filePath("lista.pdf");
+    f.files().choose(pdf);
+    QTest::keyClick(&f.window(), Qt::Key_F, Qt::AltModifier); // PDF
+    QTRY_VERIFY(QFile::exists(pdf));
+    QFile plik(pdf);
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    QCOMPARE(plik.read(5), QByteArray("%PDF-"));
+    QVERIFY(f.messages().lastText().startsWith("Wydruk zapisano w pliku:"));
+    Klawisz(&f.window(), Qt::Key_Escape);
+    QCOMPARE(f.window().aktywnaStrona(), QString("listy"));
+
+    // ŻOŁNIERZE by Alt+O, WYDRUK KARTOTEKI by Tab and Enter: every soldier, not only those exported.
+    QTest::keyClick(&f.window(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(f.window().aktywnaStrona(), QString("osoba"));
+    f.messages().clear();
+    f.messages().answer(NIE);
+    QVERIFY(TabDo(&f.window(), "sbosobadrukuj"));
+    Klawisz(&f.window(), Qt::Key_Return);
+    QCOMPARE(f.window().aktywnaStrona(), QString("podgl"));
+    QCOMPARE(f.messages().count(), 1);
+    QVERIFY(podglad->raport().iloscStron() > 0);
+    QVERIFY(podglad->raport().strony.first().tresci().join('|').contains("ADAMSKI"));
+    Klawisz(&f.window(), Qt::Key_Escape);
+    QCOMPARE(f.window().aktywnaStrona(), QString("osoba"));
 }
 
 QTEST_MAIN(KeyboardMonthTest)

@@ -3,10 +3,16 @@
 // of the page shown.
 #include "app/main_window.h"
 #include "lists/ui/list_ui.h"
+#include "data/messages.h"
 #include "data/settings.h"
+#include "printouts/ui/preview_page.h"
 #include "support/app_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
@@ -22,6 +28,10 @@ private slots:
     void aRefusedClickIsForgotten();
     void tabLeavesTheGrids();
     void refusedHeaderFocusesItsFieldOnce();
+    void focusedButtonTakesSpaceAndEnter();
+    void everyButtonOfEveryPageByTab();
+    void previewPagesByKeys();
+    void emptyTriggerLeavesThePreviewEmpty();
 };
 
 void KeyboardTest::footerListsExactlyThePagesKeys() {
@@ -134,6 +144,186 @@ void KeyboardTest::refusedHeaderFocusesItsFieldOnce() {
     QCOMPARE(f.messages().texts(), QStringList{"Proszę wprowadzić tabelę kursu waluty!"});
     QCOMPARE(f.window().aktywnaStrona(), QString("edlista"));
     QTRY_VERIFY(tabela->hasFocus());
+}
+
+namespace {
+
+// Rejects the modal dialog shown next and counts it.
+void OdrzucDialog(int* ile) {
+    QTimer::singleShot(0, [ile] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++*ile;
+            d->reject();
+        }
+    });
+}
+
+int Zaznaczone(AppFixture& f, int lista) {
+    return f.db()
+        .scalar("select count(*) from pozycja where idlisty = ? and zaz = ?", {lista, listui::ZAZ})
+        .toInt();
+}
+
+} // namespace
+
+void KeyboardTest::focusedButtonTakesSpaceAndEnter() {
+    AppFixture f(QDate(2027, 3, 31));
+    listui::przygotuj(f);
+    listui::osoba(f, "ADAMSKI", "75031512352");
+    listui::osoba(f, "NOWAK", "80010112345");
+    const int id = listui::lista(f);
+    f.find<QAbstractButton>("sblisty")->click();
+    listui::klikKomorke(f.findOn<QTableView>("listy", "dbglista"), 0, 5);
+    f.key(Qt::Key_Return); // EDYTUJ
+    QCOMPARE(f.window().aktywnaStrona(), QString("edlista"));
+    QCOMPARE(Zaznaczone(f, id), 0);
+    auto* przelewy = f.findOn<QPushButton>("edlista", "sbgenerujprzelewy");
+    QVERIFY(przelewy);
+    for (int klawisz : {int(Qt::Key_Space), int(Qt::Key_Return)}) {
+        // Not for the advances not collected; for all persons: then the dialog, cancelled.
+        f.messages().clear();
+        f.messages().answer({vexa::NIE, vexa::TAK});
+        f.db().exec("update pozycja set zaz = ? where idlisty = ?", {listui::NIEZAZ, id});
+        // The window is active again once a dialog is gone, as the desktop makes it.
+        QApplication::setActiveWindow(&f.window());
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        przelewy->setFocus();
+        QTRY_VERIFY(przelewy->hasFocus());
+        int dialogi = 0;
+        OdrzucDialog(&dialogi);
+        f.key(klawisz);
+        QTRY_COMPARE(dialogi, 1);
+        // The button alone acted: the mark of the current position was not toggled first, so
+        // the question for all persons came and marked both; Enter opened no position.
+        QVERIFY2(f.messages().texts().contains("Czy chcesz wygenerować przelewy dla wszystkich "
+                                               "osób na liście należności?"),
+                 qPrintable(f.messages().texts().join('|')));
+        QCOMPARE(Zaznaczone(f, id), 2);
+        QCOMPARE(f.window().aktywnaStrona(), QString("edlista"));
+    }
+    // With the focus in the grid, Space marks the position and Enter opens it, as before.
+    QApplication::setActiveWindow(&f.window());
+    QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+    f.db().exec("update pozycja set zaz = ? where idlisty = ?", {listui::NIEZAZ, id});
+    f.window().otworzStrone("edlista");
+    auto* siatka = f.findOn<QTableView>("edlista", "dbgpozycja");
+    siatka->setFocus();
+    QTRY_VERIFY(siatka->hasFocus());
+    f.key(Qt::Key_Space);
+    QCOMPARE(Zaznaczone(f, id), 1);
+    f.key(Qt::Key_Return);
+    QTRY_COMPARE(f.window().aktywnaStrona(), QString("edpozycja"));
+}
+
+void KeyboardTest::everyButtonOfEveryPageByTab() {
+    AppFixture f(QDate(2027, 3, 31));
+    listui::przygotuj(f);
+    listui::osoba(f, "ADAMSKI", "75031512352");
+    listui::lista(f);
+    for (const QString& page : MainWindow::nazwyStron()) {
+        f.window().setLocked(false);
+        f.window().stan().osobaZp = "Z";
+        f.window().otworzStrone(page);
+        f.window().pokazStrone(page);
+        QTest::qWait(10);
+        QWidget* strona = f.window().strona(page);
+        for (QTableView* t : strona->findChildren<QTableView*>()) // Tab leaves every grid
+            QVERIFY2(!t->tabKeyNavigation(), qPrintable(page + ": " + t->objectName()));
+        QSet<QString> doOsiagniecia;
+        // A group of radio buttons is reached at its checked one (the arrows choose in it).
+        for (QAbstractButton* b : strona->findChildren<QAbstractButton*>())
+            if (b->isVisible() && b->isEnabled() && !b->objectName().isEmpty() &&
+                !(qobject_cast<QRadioButton*>(b) && !b->isChecked()))
+                doOsiagniecia.insert(b->objectName());
+        QWidget* start = strona->nextInFocusChain();
+        while (start != strona && !(start->isVisible() && start->isEnabled() &&
+                                    (start->focusPolicy() & Qt::TabFocus)))
+            start = start->nextInFocusChain();
+        if (start == strona) {
+            QVERIFY2(doOsiagniecia.isEmpty(), qPrintable(page));
+            continue;
+        }
+        start->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY2(start->hasFocus(), qPrintable(page + ": " + start->objectName()));
+        // One cycle: Tab until the focus is back where it started.
+        for (int i = 0; i < 400; ++i) {
+            QWidget* w = QApplication::focusWidget();
+            QVERIFY2(w, qPrintable(page));
+            doOsiagniecia.remove(w->objectName());
+            QTest::keyClick(w, Qt::Key_Tab);
+            if (QApplication::focusWidget() == start) break;
+        }
+        QVERIFY2(doOsiagniecia.isEmpty(),
+                 qPrintable(page + ": " + QStringList(doOsiagniecia.values()).join(' ')));
+        f.window().setLocked(false);
+    }
+}
+
+void KeyboardTest::previewPagesByKeys() {
+    AppFixture f;
+    QVERIFY(f.show());
+    Zapis(f.db(), "DANE", "T");
+    f.login();
+    auto* podglad = qobject_cast<PreviewPage*>(f.window().strona("podgl"));
+    QVERIFY(podglad);
+    Raport r;
+    for (int i = 0; i < 4; ++i)
+        r.strony.append(StronaRaportu{});
+    podglad->pokaz(r, QStringLiteral("pusta"));
+    QCOMPARE(f.window().aktywnaStrona(), QString("podgl"));
+    QCOMPARE(podglad->biezacaStrona(), 1);
+    f.key(Qt::Key_PageDown);
+    QCOMPARE(podglad->biezacaStrona(), 2);
+    f.key(Qt::Key_End);
+    QCOMPARE(podglad->biezacaStrona(), 4);
+    f.key(Qt::Key_PageDown); // past the last page: stays
+    QCOMPARE(podglad->biezacaStrona(), 4);
+    f.key(Qt::Key_PageUp);
+    QCOMPARE(podglad->biezacaStrona(), 3);
+    f.key(Qt::Key_Home);
+    QCOMPARE(podglad->biezacaStrona(), 1);
+    // Every button of the page has its own Alt letter, none taken by the bar.
+    QSet<QChar> litery;
+    for (QToolButton* b : f.window().findChild<QWidget*>("ppasek")->findChildren<QToolButton*>())
+        litery.insert(b->text().at(b->text().indexOf(u'&') + 1).toUpper());
+    for (QPushButton* b : podglad->findChildren<QPushButton*>()) {
+        const int i = int(b->text().indexOf(u'&'));
+        QVERIFY2(i >= 0 && i + 1 < b->text().size(), qPrintable(b->objectName()));
+        const QChar c = b->text().at(i + 1).toUpper();
+        QVERIFY2(!litery.contains(c), qPrintable(b->text()));
+        litery.insert(c);
+    }
+    // Alt+T is NASTĘPNA STRONA, Alt+E the first page.
+    QTest::keyClick(&f.window(), Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(podglad->biezacaStrona(), 2);
+    QTest::keyClick(&f.window(), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(podglad->biezacaStrona(), 1);
+    // Esc closes the preview.
+    f.key(Qt::Key_Escape);
+    QCOMPARE(f.window().aktywnaStrona(), QString("pusta"));
+}
+
+void KeyboardTest::emptyTriggerLeavesThePreviewEmpty() {
+    AppFixture f(QDate(2027, 3, 31));
+    listui::przygotuj(f);
+    listui::osoba(f, "ADAMSKI", "75031512352");
+    const int id = listui::lista(f);
+    auto* podglad = qobject_cast<PreviewPage*>(f.window().strona("podgl"));
+    Raport r;
+    r.strony.append(StronaRaportu{});
+    podglad->pokaz(r, QStringLiteral("listy")); // an earlier printout
+    QVERIFY(podglad->findChild<QPushButton*>("SpeedButton18")->isEnabled());
+    f.find<QAbstractButton>("sblisty")->click();
+    listui::klikKomorke(f.findOn<QTableView>("listy", "dbglista"), 0, 5);
+    QVERIFY(id > 0);
+    // WYKAZ PRZELEWÓW answered NIE three times.
+    f.messages().clear();
+    f.messages().answer({vexa::NIE, vexa::NIE, vexa::NIE});
+    f.findOn<QAbstractButton>("listy", "SpeedButton27")->click();
+    QCOMPARE(f.messages().count(), 3);
+    QCOMPARE(podglad->raport().iloscStron(), 0);
+    for (const char* b : {"SpeedButton18", "sbpodglpdf", "SpeedButton19", "SpeedButton37"})
+        QVERIFY2(!podglad->findChild<QPushButton*>(b)->isEnabled(), b);
 }
 
 QTEST_MAIN(KeyboardTest)

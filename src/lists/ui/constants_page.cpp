@@ -134,7 +134,7 @@ ConstantsPage::ConstantsPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     close->setObjectName(QStringLiteral("sbskladnikizamknij"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(QStringLiteral("Zamknij"));
-    close->setFocusPolicy(Qt::NoFocus);
+    close->setFocusPolicy(Qt::TabFocus);
     connect(close, &QToolButton::clicked, this, guarded(this, &ConstantsPage::anuluj));
     tb->addWidget(close);
     auto* page = new QVBoxLayout(this);
@@ -161,10 +161,10 @@ ConstantsPage::ConstantsPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
     buttons->addStretch();
     auto* ok = new QPushButton(QStringLiteral("ZATWIERDŹ"), m_panel);
     ok->setObjectName(QStringLiteral("sbskladnikizatwierdz"));
-    ok->setFocusPolicy(Qt::NoFocus);
+    ok->setFocusPolicy(Qt::TabFocus);
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), m_panel);
     cancel->setObjectName(QStringLiteral("sbskladnikianuluj"));
-    cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setFocusPolicy(Qt::TabFocus);
     connect(ok, &QPushButton::clicked, this, guarded(this, &ConstantsPage::zatwierdz));
     connect(cancel, &QPushButton::clicked, this, guarded(this, &ConstantsPage::anuluj));
     buttons->addWidget(ok);
@@ -260,6 +260,7 @@ QWidget* ConstantsPage::buildGrades(QWidget* parent) {
     box->setFixedWidth(300);
     m_model = new MnoznikiModel(this);
     m_grid = new QTableView(box);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the grid
     m_grid->setObjectName(QStringLiteral("RxDBGrid3"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -282,7 +283,7 @@ QWidget* ConstantsPage::buildGrades(QWidget* parent) {
     row->addWidget(m_emnoznik);
     auto* save = new QPushButton(QStringLiteral("ZAPISZ"), m_pmnoznik);
     save->setObjectName(QStringLiteral("SpeedButton13"));
-    save->setFocusPolicy(Qt::NoFocus);
+    save->setFocusPolicy(Qt::TabFocus);
     connect(save, &QPushButton::clicked, this, guarded(this, &ConstantsPage::zapiszMnoznik));
     row->addWidget(save);
     row->addStretch();

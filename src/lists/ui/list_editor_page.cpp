@@ -67,10 +67,10 @@ void ListEditorPage::buildGrid(QWidget* parent) {
     m_rbNazwisko = new QRadioButton(QStringLiteral("NAZWISKO"), parent);
     m_rbNazwisko->setObjectName(QStringLiteral("RBNazwisko"));
     m_rbNazwisko->setChecked(true);
-    m_rbNazwisko->setFocusPolicy(Qt::NoFocus);
+    m_rbNazwisko->setFocusPolicy(Qt::TabFocus);
     m_rbNis = new QRadioButton(QStringLiteral("NIS"), parent);
     m_rbNis->setObjectName(QStringLiteral("RBNIS"));
-    m_rbNis->setFocusPolicy(Qt::NoFocus);
+    m_rbNis->setFocusPolicy(Qt::TabFocus);
     connect(m_rbNazwisko, &QRadioButton::clicked, this,
             guarded(this, &ListEditorPage::otworzpozycje));
     connect(m_rbNis, &QRadioButton::clicked, this, guarded(this, &ListEditorPage::otworzpozycje));
@@ -106,7 +106,7 @@ void ListEditorPage::buildGrid(QWidget* parent) {
     przelewy->setObjectName(QStringLiteral("SpeedButton41"));
     przelewy->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     przelewy->setToolTip(QStringLiteral("Generuj przelewy"));
-    przelewy->setFocusPolicy(Qt::NoFocus);
+    przelewy->setFocusPolicy(Qt::TabFocus);
     connect(przelewy, &QToolButton::clicked, this, guarded(this, &ListEditorPage::generujPrzelewy));
     top->addWidget(przelewy);
     v->addLayout(top);

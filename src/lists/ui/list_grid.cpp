@@ -15,7 +15,7 @@ QFrame[listTitleBar="true"] QToolButton { background: transparent; border: none;
 QLabel#llistytytul2 { font-size: 10pt; }
 QFrame#pfiltrlisty, QFrame#pnaglowek { background: #f4f6f9; border-bottom: 1px solid #c9d3df; }
 QLabel[legend="true"] { color: #37475a; font-size: 8pt; padding: 0 6px; }
-QPushButton[listButton="true"] { padding: 4px 10px; }
+QPushButton[listButton="true"] { padding: 4px 6px; }
 QPushButton[listButton="true"]:disabled { color: #9aa8b8; border-color: #c9d3df; }
 QPushButton#sblistyfiltr[filtrAktywny="true"] { background: #1f3a5f; color: white; }
 QLabel#lwyr { background: #ffff00; color: black; font-weight: bold; padding: 1px 6px;

@@ -69,10 +69,11 @@ ListHeaderPanel::ListHeaderPanel(QWidget* parent) : QFrame(parent) {
     g->addWidget(podpis(QStringLiteral("ZATWIERDZAJĄCY:"), this), 3, 0);
     g->addWidget(tekst("dowodca1", &Lista::dowodca1), 3, 1);
     g->addWidget(tekst("dowodca2", &Lista::dowodca2), 4, 1);
-    g->addWidget(podpis(QStringLiteral("STOPIEŃ, IMIĘ I NAZWISKO:"), this), 5, 0);
+    g->addWidget(podpis(QStringLiteral("STOPIEŃ, IMIĘ\nI NAZWISKO:"), this), 5, 0);
     g->addWidget(tekst("dowodca3", &Lista::dowodca3), 5, 1);
 
     // Column 2: the signatories.
+    // Two-line captions leave the signatories' names room to show whole.
     g->addWidget(podpis(QStringLiteral("ZG. ETATOWA:"), this), 0, 2);
     g->addWidget(tekst("zgodnoscetatowa", &Lista::zgodnoscetatowa), 0, 3);
     g->addWidget(podpis(QStringLiteral("WYKONAŁ:"), this), 1, 2);
@@ -93,9 +94,9 @@ ListHeaderPanel::ListHeaderPanel(QWidget* parent) : QFrame(parent) {
     g->addWidget(liczba("kursrach", &Lista::kursrach, u"#0.000000"), 4, 5);
 
     // Column 4: base pay, MON increase and the tax panel.
-    g->addWidget(podpis(QStringLiteral("NAJNIŻSZE UPOSAŻENIE:"), this), 0, 6);
+    g->addWidget(podpis(QStringLiteral("NAJNIŻSZE\nUPOSAŻENIE:"), this), 0, 6);
     g->addWidget(liczba("uposazenie", &Lista::uposazenie, u"#0.00"), 0, 7);
-    g->addWidget(podpis(QStringLiteral("ZWIĘKSZENIE NALEŻN. MON:"), this), 1, 6);
+    g->addWidget(podpis(QStringLiteral("ZWIĘKSZENIE\nNALEŻN. MON:"), this), 1, 6);
     g->addWidget(liczba("zwnaleznmon", &Lista::zwnaleznmon, u"#0.00"), 1, 7);
     m_podatek = new QFrame(this);
     m_podatek->setObjectName(QStringLiteral("ppodatek"));
@@ -137,6 +138,8 @@ ListHeaderPanel::ListHeaderPanel(QWidget* parent) : QFrame(parent) {
         g->addWidget(suma(t.field), row, 10);
         ++row;
     }
+    for (const char* pole : {"zgodnoscetatowa", "wykonal", "finansista"})
+        findChild<QLineEdit*>(QStringLiteral("el") + QLatin1String(pole))->setMinimumWidth(150);
     g->setColumnStretch(1, 2);
     g->setColumnStretch(3, 2);
     g->setColumnStretch(8, 1);

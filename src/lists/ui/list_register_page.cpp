@@ -43,7 +43,7 @@ QCheckBox* pole(const QString& caption, const char* name, QWidget* parent) {
     auto* c = new QCheckBox(caption, parent);
     c->setObjectName(QString::fromLatin1(name));
     c->setChecked(true);
-    c->setFocusPolicy(Qt::NoFocus);
+    c->setFocusPolicy(Qt::TabFocus);
     return c;
 }
 
@@ -57,7 +57,7 @@ QLineEdit* wybor(const char* name, QWidget* parent, QToolButton** button) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QStringLiteral("sb") + QString::fromLatin1(name));
     b->setText(QStringLiteral("…"));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     *button = b;
     return e;
 }
@@ -82,7 +82,7 @@ ListRegisterPage::ListRegisterPage(AppContext& ctx, QWidget* parent) : QWidget(p
     close->setObjectName(QStringLiteral("SpeedButton23"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(QStringLiteral("Zamknij"));
-    close->setFocusPolicy(Qt::NoFocus);
+    close->setFocusPolicy(Qt::TabFocus);
     connect(close, &QToolButton::clicked, this,
             guarded([this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); }));
     tb->addWidget(close);

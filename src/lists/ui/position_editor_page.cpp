@@ -259,7 +259,7 @@ QFrame* PositionEditorPage::buildPayout() {
     line(QStringLiteral("KASA W PLN:"), m_pola->wynik("lzaliczkapln", &Pozycja::zaliczkapln), cash);
     m_niepobrane = new QCheckBox(QStringLiteral("NALEŻNOŚĆ NIEPOBRANA W KASIE"), f);
     m_niepobrane->setObjectName(QStringLiteral("cbniepobrane"));
-    m_niepobrane->setFocusPolicy(Qt::NoFocus);
+    m_niepobrane->setFocusPolicy(Qt::TabFocus);
     connect(m_niepobrane, &QCheckBox::clicked, this,
             guarded(this, &PositionEditorPage::wybierzNiepobrane));
     g->addWidget(m_niepobrane, row++, 1, 1, 3);

@@ -77,6 +77,7 @@ DaysOffPanel::DaysOffPanel(AppContext& ctx, QWidget* parent) : QFrame(parent), m
     tytul->setProperty("sectionTitle", true);
     m_model = new DaysOffModel(this);
     m_siatka = new QTableView(this);
+    m_siatka->setTabKeyNavigation(false); // Tab leaves the grid
     m_siatka->setObjectName(QStringLiteral("RxDBGrid5"));
     m_siatka->setModel(m_model);
     m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -97,7 +98,7 @@ DaysOffPanel::DaysOffPanel(AppContext& ctx, QWidget* parent) : QFrame(parent), m
     auto* usunB = new QPushButton(QStringLiteral("USUŃ"), this);
     usunB->setObjectName(QStringLiteral("SpeedButton55"));
     for (QPushButton* b : {dopiszB, zmienB, usunB})
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
     connect(dopiszB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::dopisz));
     connect(zmienB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::zmien));
     connect(usunB, &QPushButton::clicked, this, guarded(this, &DaysOffPanel::usun));

@@ -50,7 +50,7 @@ DictionariesPage::DictionariesPage(AppContext& ctx, QWidget* parent) : QWidget(p
     zamknijB->setObjectName(QStringLiteral("SpeedButton22"));
     zamknijB->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknijB->setToolTip(QStringLiteral("Zamknij"));
-    zamknijB->setFocusPolicy(Qt::NoFocus);
+    zamknijB->setFocusPolicy(Qt::TabFocus);
     connect(zamknijB, &QToolButton::clicked, this, guarded(this, &DictionariesPage::zamknij));
     auto* pasekLayout = new QHBoxLayout(pasek);
     pasekLayout->setContentsMargins(0, 0, 0, 0);

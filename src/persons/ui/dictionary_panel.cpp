@@ -27,7 +27,7 @@ namespace {
 QPushButton* przycisk(const QString& napis, const QString& nazwa, QWidget* parent) {
     auto* b = new QPushButton(napis, parent);
     b->setObjectName(nazwa);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 

@@ -43,7 +43,7 @@ QPushButton:disabled { color: #9aa8b8; border-color: #c2ccd8; }
 QPushButton* przycisk(const QString& napis, const QString& nazwa, QWidget* parent) {
     auto* b = new QPushButton(napis, parent);
     b->setObjectName(nazwa);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -67,6 +67,7 @@ PersonEditorPage::PersonEditorPage(AppContext& ctx, QWidget* parent)
     naleznosci->setProperty("sectionTitle", true);
     m_historiaModel = new PersonHistoryModel(this);
     m_historia = new QTableView(historia);
+    m_historia->setTabKeyNavigation(false); // Tab leaves the grid
     m_historia->setObjectName(QStringLiteral("RxDBGrid4"));
     m_historia->setModel(m_historiaModel);
     m_historia->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -125,7 +126,8 @@ PersonEditorPage::PersonEditorPage(AppContext& ctx, QWidget* parent)
     layout->addWidget(tytul);
     layout->addLayout(wnetrze, 1);
     m_panel->ensurePolished();
-    m_panel->setFixedSize(m_panel->sizeHint().expandedTo(QSize(1180, 640)));
+    // As large as it wants on a large screen; on a small one the grids give up height.
+    m_panel->setMaximumSize(m_panel->sizeHint().expandedTo(QSize(1180, 640)));
 }
 
 void PersonEditorPage::ustawOtwieranieListy(

@@ -46,7 +46,7 @@ constexpr int kSzerokoscZaznaczenia = 20;
 QPushButton* przycisk(const QString& napis, const QString& nazwa, QWidget* parent) {
     auto* b = new QPushButton(napis, parent);
     b->setObjectName(nazwa);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -64,7 +64,7 @@ PersonListPage::PersonListPage(AppContext& ctx, QWidget* parent)
     zamknij->setObjectName(QStringLiteral("SpeedButton24"));
     zamknij->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknij->setToolTip(QStringLiteral("Zamknij"));
-    zamknij->setFocusPolicy(Qt::NoFocus);
+    zamknij->setFocusPolicy(Qt::TabFocus);
     connect(zamknij, &QToolButton::clicked, this,
             guarded([this] { m_ctx.nav->pokazStrone(QStringLiteral("pusta")); }));
     auto* pasek = new QHBoxLayout;
@@ -130,7 +130,7 @@ QWidget* PersonListPage::budujPasekFiltru() {
     auto* pasek = new QWidget(this);
     m_pododdzial = new QComboBox(pasek);
     m_pododdzial->setObjectName(QStringLiteral("eosobapoddodzial"));
-    m_pododdzial->setMinimumWidth(160);
+    m_pododdzial->setMinimumWidth(130);
     m_nieaktywni = new QCheckBox(QStringLiteral("Nieaktywni"), pasek);
     m_nieaktywni->setObjectName(QStringLiteral("cbnieakt"));
     m_przybyli = new QCheckBox(QStringLiteral("Nowoprzybyli"), pasek);
@@ -141,7 +141,7 @@ QWidget* PersonListPage::budujPasekFiltru() {
     m_miesiac->setObjectName(QStringLiteral("cbmiesiac"));
     m_szukaj = new QLineEdit(pasek);
     m_szukaj->setObjectName(QStringLiteral("ESzukaj"));
-    m_szukaj->setMinimumWidth(140);
+    m_szukaj->setMinimumWidth(110);
     m_filtr = przycisk(QStringLiteral("FILTR"), QStringLiteral("SBFiltr"), pasek);
     m_filtr->setMinimumWidth(80);
     auto* wszyscy = przycisk(QStringLiteral("☑ WSZYSCY"), QStringLiteral("SpeedButton46"), pasek);
@@ -176,11 +176,11 @@ QWidget* PersonListPage::budujPasekFiltru() {
     row->addWidget(m_przybyli);
     row->addWidget(m_ubyli);
     row->addWidget(m_miesiac);
-    row->addSpacing(12);
+    row->addSpacing(8);
     row->addWidget(new QLabel(QStringLiteral("Szukaj:"), pasek));
     row->addWidget(m_szukaj);
     row->addWidget(m_filtr);
-    row->addSpacing(12);
+    row->addSpacing(8);
     row->addWidget(wszyscy);
     row->addWidget(nikt);
     row->addWidget(wgDaty);
@@ -235,20 +235,20 @@ QWidget* PersonListPage::budujPrzyciski() {
     auto* row = new QHBoxLayout(pasek);
     row->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {dopiszB, edytujB, usunB}) {
-        b->setMinimumSize(100, 40);
+        b->setMinimumSize(80, 40);
         row->addWidget(b);
     }
-    row->addSpacing(24);
+    row->addSpacing(12);
     for (QPushButton* b : {zeruj, zmien}) {
         b->setMinimumHeight(40);
         row->addWidget(b);
     }
-    row->addSpacing(24);
+    row->addSpacing(12);
     for (QPushButton* b : {zwsi, zapisz, wczytaj}) {
         b->setMinimumHeight(40);
         row->addWidget(b);
     }
-    row->addSpacing(24);
+    row->addSpacing(12);
     for (QPushButton* b : {kartoteka, deklaracja, naleznosci}) {
         b->setMinimumHeight(40);
         row->addWidget(b);

@@ -102,11 +102,11 @@ PersonPitPage::PersonPitPage(AppContext& ctx, QWidget* parent) : QWidget(parent)
 
     auto* dopisz = new QPushButton(QStringLiteral("DOPISZ URZĄD SKARBOWY"), m_panel);
     dopisz->setObjectName(QStringLiteral("SpeedButton67"));
-    dopisz->setFocusPolicy(Qt::NoFocus);
+    dopisz->setFocusPolicy(Qt::TabFocus);
     connect(dopisz, &QPushButton::clicked, this, guarded(this, &PersonPitPage::dopiszUrzad));
     auto* powrotB = new QPushButton(QStringLiteral("POWRÓT DO DANYCH OSOBOWYCH"), m_panel);
     powrotB->setObjectName(QStringLiteral("SpeedButton56"));
-    powrotB->setFocusPolicy(Qt::NoFocus);
+    powrotB->setFocusPolicy(Qt::TabFocus);
     powrotB->setMinimumHeight(34);
     connect(powrotB, &QPushButton::clicked, this, guarded(this, &PersonPitPage::powrot));
 

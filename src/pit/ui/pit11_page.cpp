@@ -91,7 +91,7 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("ppit_11"));
     m_panel->setStyleSheet(QString::fromUtf8(kStyl));
-    m_panel->setFixedSize(1300, 600);
+    m_panel->setMaximumSize(1300, 600);
 
     auto* pasek = new QFrame(m_panel);
     pasek->setObjectName(QStringLiteral("ptytul"));
@@ -100,7 +100,7 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     zamknijB->setObjectName(QStringLiteral("SpeedButton64"));
     zamknijB->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknijB->setToolTip(QStringLiteral("Zamknij"));
-    zamknijB->setFocusPolicy(Qt::NoFocus);
+    zamknijB->setFocusPolicy(Qt::TabFocus);
     connect(zamknijB, &QToolButton::clicked, this, guarded(this, &Pit11Page::zamknij));
     auto* pasekRow = new QHBoxLayout(pasek);
     pasekRow->setContentsMargins(0, 0, 0, 0);
@@ -156,6 +156,7 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
 
     m_model = new Pit11Model(this);
     m_grid = new QTableView(m_panel);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the grid
     m_grid->setObjectName(QStringLiteral("dbgpit_11"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);

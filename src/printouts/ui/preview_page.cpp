@@ -34,7 +34,7 @@ namespace {
 QPushButton* przycisk(const QString& caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -70,21 +70,21 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
     zamknijB->setObjectName(QStringLiteral("sbpodglzamknij"));
     zamknijB->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknijB->setToolTip(QStringLiteral("Zamknij podgląd"));
-    zamknijB->setFocusPolicy(Qt::NoFocus);
+    zamknijB->setFocusPolicy(Qt::TabFocus);
     connect(zamknijB, &QToolButton::clicked, this, guarded(this, &PreviewPage::zamknij));
     auto* pasek = new QHBoxLayout;
     pasek->setSpacing(0);
     pasek->addWidget(tytul, 1);
     pasek->addWidget(zamknijB);
 
-    auto* drukujB = przycisk(QStringLiteral("DRUKUJ"), "SpeedButton18", this);
-    auto* pdfB = przycisk(QStringLiteral("PDF"), "sbpodglpdf", this);
+    auto* drukujB = przycisk(QStringLiteral("DR&UKUJ"), "SpeedButton18", this);
+    auto* pdfB = przycisk(QStringLiteral("PD&F"), "sbpodglpdf", this);
     pdfB->setToolTip(QStringLiteral("Zapisz wydruk w pliku PDF"));
-    auto* pierwszaB = przycisk(QStringLiteral("PIERWSZA\nSTRONA"), "SpeedButton36", this);
-    auto* poprzedniaB = przycisk(QStringLiteral("POPRZEDNIA\nSTRONA"), "SpeedButton20", this);
-    auto* nastepnaB = przycisk(QStringLiteral("NASTĘPNA\nSTRONA"), "SpeedButton19", this);
-    auto* ostatniaB = przycisk(QStringLiteral("OSTATNIA\nSTRONA"), "SpeedButton37", this);
-    auto* przejdzB = przycisk(QStringLiteral("PRZEJDŹ DO\nSTRONY"), "SpeedButton38", this);
+    auto* pierwszaB = przycisk(QStringLiteral("PI&ERWSZA\nSTRONA"), "SpeedButton36", this);
+    auto* poprzedniaB = przycisk(QStringLiteral("POPR&ZEDNIA\nSTRONA"), "SpeedButton20", this);
+    auto* nastepnaB = przycisk(QStringLiteral("NAS&TĘPNA\nSTRONA"), "SpeedButton19", this);
+    auto* ostatniaB = przycisk(QStringLiteral("OSTATNI&A\nSTRONA"), "SpeedButton37", this);
+    auto* przejdzB = przycisk(QStringLiteral("PRZE&JDŹ DO\nSTRONY"), "SpeedButton38", this);
     m_estr = new QLineEdit(QStringLiteral("1"), this);
     m_estr->setObjectName(QStringLiteral("estr"));
     m_estr->setFixedWidth(60);
@@ -95,7 +95,7 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
     m_zoom->setObjectName(QStringLiteral("ezoom"));
     m_zoom->addItems({QStringLiteral("SZEROKOŚĆ STRONY"), QStringLiteral("CAŁA STRONA"),
                       QStringLiteral("100 %")});
-    m_zoom->setFocusPolicy(Qt::NoFocus);
+    m_zoom->setFocusPolicy(Qt::TabFocus);
     connect(drukujB, &QPushButton::clicked, this, guarded(this, &PreviewPage::drukuj));
     connect(pdfB, &QPushButton::clicked, this, guarded(this, &PreviewPage::doPdf));
     connect(pierwszaB, &QPushButton::clicked, this, guarded(this, &PreviewPage::pierwsza));
@@ -105,6 +105,8 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
     connect(przejdzB, &QPushButton::clicked, this, guarded(this, &PreviewPage::przejdz));
     connect(m_estr, &QLineEdit::returnPressed, this, guarded(this, &PreviewPage::przejdz));
     connect(m_zoom, &QComboBox::currentIndexChanged, this, guarded(this, &PreviewPage::odswiez));
+
+    m_przyciskiRaportu = {drukujB, pdfB, pierwszaB, poprzedniaB, nastepnaB, ostatniaB, przejdzB};
 
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(drukujB);
@@ -116,7 +118,9 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
     przyciski->addSpacing(16);
     przyciski->addWidget(m_opis);
     przyciski->addStretch();
-    przyciski->addWidget(new QLabel(QStringLiteral("WIDOK:"), this));
+    auto* widok = new QLabel(QStringLiteral("&WIDOK:"), this);
+    widok->setBuddy(m_zoom);
+    przyciski->addWidget(widok);
     przyciski->addWidget(m_zoom);
 
     m_widok = new PageView;
@@ -136,6 +140,7 @@ PreviewPage::PreviewPage(AppContext& ctx, QWidget* parent) : QWidget(parent), m_
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
     };
+    odswiez();
 }
 
 void PreviewPage::otworz(const QString& powrot) {
@@ -268,6 +273,10 @@ void PreviewPage::resizeEvent(QResizeEvent* event) {
 void PreviewPage::odswiez() {
     const int n = m_raport.iloscStron();
     m_opis->setText(n ? QStringLiteral("Strona %1 z %2").arg(m_strona).arg(n) : QString());
+    // Without a report there is nothing to print, save or page through.
+    for (QPushButton* b : m_przyciskiRaportu)
+        b->setEnabled(n > 0);
+    m_estr->setEnabled(n > 0);
     if (!n) {
         m_widok->ustaw(nullptr, {}, 1);
         return;
@@ -299,9 +308,9 @@ void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPo
         ctx.messages.Komunikat(KOMUNIKAT_PYTANIE, QStringLiteral("Czy na wydruku mają być widoczne "
                                                                  "pozycje zawierające zerowe "
                                                                  "należności?")) == TAK;
-    // A kind without a printout leaves the preview as it was.
+    // A kind without a printout shows an empty preview, never the previous printout.
     if (UkladListy(dane.lista).isEmpty()) {
-        if (ctx.nav) ctx.nav->pokazStrone(QStringLiteral("podgl"));
+        podglad.pokaz(Raport{}, QStringLiteral("listy"));
         return;
     }
     podglad.pokaz(WydrukListy(dane, opcje), QStringLiteral("listy"));

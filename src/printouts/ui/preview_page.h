@@ -5,11 +5,13 @@
 #include "printouts/report_painter.h"
 
 #include <QWidget>
+#include <QList>
 #include <functional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QPrinter;
 class QScrollArea;
 
@@ -83,6 +85,7 @@ private:
     QLineEdit* m_estr;
     QLabel* m_opis;
     QComboBox* m_zoom;
+    QList<QPushButton*> m_przyciskiRaportu;
     std::function<bool(QPrinter&)> m_dialogDrukarki;
     std::function<void(const Raport&)> m_drukarkaDomyslna;
 };

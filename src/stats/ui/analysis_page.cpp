@@ -75,7 +75,7 @@ AnalysisPage::AnalysisPage(AppContext& ctx, ListRegisterPage& rejestr, QWidget* 
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("panaliza"));
     m_panel->setStyleSheet(QString::fromUtf8(kStyl));
-    m_panel->setFixedSize(1300, 620);
+    m_panel->setMaximumSize(1300, 620);
 
     auto* pasek = new QFrame(m_panel);
     pasek->setObjectName(QStringLiteral("ptytul"));
@@ -84,7 +84,7 @@ AnalysisPage::AnalysisPage(AppContext& ctx, ListRegisterPage& rejestr, QWidget* 
     zamknijB->setObjectName(QStringLiteral("SpeedButton35"));
     zamknijB->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     zamknijB->setToolTip(QStringLiteral("Zamknij"));
-    zamknijB->setFocusPolicy(Qt::NoFocus);
+    zamknijB->setFocusPolicy(Qt::TabFocus);
     connect(zamknijB, &QToolButton::clicked, this, guarded(this, &AnalysisPage::zamknij));
     auto* pasekRow = new QHBoxLayout(pasek);
     pasekRow->setContentsMargins(0, 0, 0, 0);
@@ -173,6 +173,7 @@ AnalysisPage::AnalysisPage(AppContext& ctx, ListRegisterPage& rejestr, QWidget* 
 
     m_model = new AnalysisModel(this);
     m_grid = new QTableView(m_panel);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the grid
     m_grid->setObjectName(QStringLiteral("dbganaliza"));
     m_grid->setModel(m_model);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
