@@ -92,8 +92,15 @@ void Pit11CommandTest::variant29OnTheDemoUnitWritesValidFiles() {
     QTemporaryDir dir;
     const QString db = dir.filePath("demo.mdb");
     QCOMPARE(uruchomCli({"demo-db", db, "--persons", "60"}).kod, 0);
-    // The demo's lists are dated today.
-    const QString rok = QString::number(QDate::currentDate().year());
+    // A taxed list of soldiers on the demo unit, dated today as every list.
+    const QDate dzis = QDate::currentDate();
+    const QString miesiac = QString::number(dzis.month()).rightJustified(2, u'0') + u'/' +
+                            QString::number(dzis.year());
+    const WynikCli lista =
+        uruchomCli({"generate", "--db", db, "--month", miesiac, "--zp", "Z", "--tax",
+                    "--tax-rate", "4.0512", "--tax-table", "200/A/NBP/2026", "--diet", "100"});
+    QVERIFY2(lista.kod == 0, qPrintable(lista.err));
+    const QString rok = QString::number(dzis.year());
     const QString xml = dir.filePath("XML");
     QCOMPARE(uruchomCli({"pit11", "--db", db, "--year", rok, "--xml", xml, "--variant", "30"}).kod,
              2);
