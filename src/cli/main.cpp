@@ -48,8 +48,9 @@ const CliCommand kCommands[] = {
      cliAnalyse},
     {"pit11",
      "pit11 --db PLIK --year RRRR [--create --preparer-first IMIĘ --preparer-last NAZWISKO]\n"
-     "           [--xml FOLDER] [--pdf PLIK.pdf [--ord-zu]]   formularze PIT-11 roku: utworzenie,\n"
-     "           pliki XML z pit11.txt obok programu, wydruk do PDF (z --ord-zu: załączniki ORD-ZU)",
+     "           [--xml FOLDER [--variant 29]] [--pdf PLIK.pdf [--ord-zu]]   formularze PIT-11\n"
+     "           roku: utworzenie, pliki XML z pit11.txt obok programu (z --variant 29: wzór\n"
+     "           PIT-11 (29)), wydruk do PDF (z --ord-zu: załączniki ORD-ZU)",
      cliPit11},
 };
 

@@ -1,12 +1,15 @@
 // vexa-cli pit11: the year's PIT-11 forms created as UTWÓRZ does (without the question),
-// written as XML e-declarations from the pit11.txt next to the executable, or printed to one
-// PDF (the three pages of every form, or the ORD-ZU of every explained form).
+// written as XML e-declarations (from the pit11.txt next to the executable, or with --variant 29
+// as PIT-11 (29) forms; persons whose data cannot fill one are listed on standard error and the
+// exit code is 1), or printed to one PDF (the three pages of every form, or the ORD-ZU of every explained form).
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "pit/pit11.h"
+#include "persons/lookups.h"
 #include "pit/pit11_xml.h"
+#include "pit/pit11_xml29.h"
 #include "printouts/pit11_printout.h"
 #include "printouts/report_painter.h"
 
@@ -16,7 +19,8 @@
 
 int cliPit11(const QStringList& args) {
     const CliOptions o =
-        cliParse(args, {"--db", "--year", "--preparer-first", "--preparer-last", "--xml", "--pdf"},
+        cliParse(args, {"--db", "--year", "--preparer-first", "--preparer-last", "--xml", "--pdf",
+                  "--variant"},
                  {"--create", "--ord-zu"});
     if (!o.error.isEmpty()) return cliBadUse(o.error);
     const QString brak = o.missing({"--db", "--year"});
@@ -26,6 +30,11 @@ int cliPit11(const QStringList& args) {
         return cliBadUse(QStringLiteral("Niepoprawny rok podatkowy: ") + rok);
     if (!o.has("--create") && !o.has("--xml") && !o.has("--pdf"))
         return cliBadUse(QStringLiteral("Podaj --create, --xml FOLDER albo --pdf PLIK.pdf."));
+    if (o.has("--variant") && o.value("--variant") != u"29")
+        return cliBadUse(QStringLiteral("Nieznany wariant PIT-11: %1 (znany: 29).")
+                             .arg(o.value("--variant")));
+    if (o.has("--variant") && !o.has("--xml"))
+        return cliBadUse(QStringLiteral("--variant dotyczy plików XML: podaj też --xml FOLDER."));
     if (o.has("--create") &&
         (o.value("--preparer-first").isEmpty() || o.value("--preparer-last").isEmpty()))
         throw vexa::VexaError(vexa::BRAK_OSOBY_SPORZADZAJACEJ);
@@ -38,7 +47,16 @@ int cliPit11(const QStringList& args) {
                                                     o.value("--preparer-last"));
         cliPrint(QStringLiteral("Utworzono formularzy PIT-11 za rok %1: %2").arg(rok).arg(ile));
     }
-    if (o.has("--xml")) {
+    int kod = 0;
+    if (o.has("--xml") && o.has("--variant")) {
+        const vexa::WynikXmlPit11 w = vexa::GenerujXmlPit11Wzor29(db, rok, o.value("--xml"),
+                                                                  vexa::KodyUrzedowWykazu());
+        cliPrint(QStringLiteral("Plików XML PIT-11 (29): %1").arg(w.zapisane));
+        if (!w.pominiete.isEmpty()) {
+            cliError(w.pominiete);
+            kod = 1;
+        }
+    } else if (o.has("--xml")) {
         const QStringList szablon = vexa::WczytajSzablonPit11(
             QDir(QCoreApplication::applicationDirPath()).filePath(vexa::PLIK_SZABLONU_PIT11));
         const int ile = vexa::GenerujXmlPit11(db, rok, szablon, o.value("--xml"));
@@ -56,5 +74,5 @@ int cliPit11(const QStringList& args) {
         vexa::ZapiszPdf(r, o.value("--pdf"));
         cliPrint(QStringLiteral("Stron: %1").arg(r.iloscStron()));
     }
-    return 0;
+    return kod;
 }

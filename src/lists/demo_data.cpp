@@ -8,6 +8,8 @@
 #include "lists/generation.h"
 #include "persons/days_off.h"
 #include "persons/grades.h"
+#include "persons/lookups.h"
+#include "persons/records.h"
 #include "persons/person_repository.h"
 
 namespace vexa {
@@ -41,6 +43,37 @@ const QStringList kFemaleNames{"ANNA", "MARIA", "KATARZYNA", "MAŁGORZATA", "AGN
                                "BARBARA", "EWA", "JOANNA", "MAGDALENA", "ŻANETA"};
 const QStringList kBanks{"10201026", "10501445", "11402004", "12401037", "10901014"};
 const QStringList kBankNames{"PKO BP", "ING BANK ŚLĄSKI", "MBANK", "BANK PEKAO", "SANTANDER"};
+
+// Home addresses for the PIT-11 forms: towns with streets and a village without one.
+struct AdresDemo {
+    const char *kod, *poczta, *gmina, *powiat, *woj, *miejsc, *ulica;
+};
+const AdresDemo kAddresses[] = {
+    {"00-950", "WARSZAWA", "WARSZAWA", "WARSZAWA", "MAZOWIECKIE", "WARSZAWA", "MARSZAŁKOWSKA"},
+    {"31-019", "KRAKÓW", "KRAKÓW", "KRAKÓW", "MAŁOPOLSKIE", "KRAKÓW", "FLORIAŃSKA"},
+    {"80-831", "GDAŃSK", "GDAŃSK", "GDAŃSK", "POMORSKIE", "GDAŃSK", "DŁUGA"},
+    {"59-700", "BOLESŁAWIEC", "BOLESŁAWIEC", "BOLESŁAWIECKI", "DOLNOŚLĄSKIE", "BOLESŁAWIEC",
+     "ŻWIRKI I WIGURY"},
+    {"26-020", "CHMIELNIK", "CHMIELNIK", "KIELECKI", "ŚWIĘTOKRZYSKIE", "ZRECZE CHRUSTY", ""},
+};
+
+// The person's address and tax office, chosen by the person's number so that the rest of the
+// demo stays as it was.
+void adresDemo(Osoba& o, int i) {
+    const AdresDemo& a = kAddresses[i % std::size(kAddresses)];
+    o.adr_kraj = QStringLiteral("POLSKA");
+    o.adr_kod = QString::fromUtf8(a.kod);
+    o.adr_poczta = QString::fromUtf8(a.poczta);
+    o.adr_gmina = QString::fromUtf8(a.gmina);
+    o.adr_powiat = QString::fromUtf8(a.powiat);
+    o.adr_woj = QString::fromUtf8(a.woj);
+    o.adr_miejsc = QString::fromUtf8(a.miejsc);
+    o.adr_ulica = QString::fromUtf8(a.ulica);
+    o.adr_nr_domu = QString::number(1 + i * 7 % 120);
+    o.adr_nr_lok = i % 3 == 0 ? QString::number(1 + i % 40) : QString();
+    const QList<UrzadSkarbowy>& urzedy = UrzedyWykazu();
+    if (!urzedy.isEmpty()) WybierzUrzad(o, urzedy.at(i * 37 % urzedy.size()));
+}
 
 QString femaleSurname(const QString& s) {
     if (s.endsWith(QLatin1String("SKI")))
@@ -177,7 +210,7 @@ void WypelnijDemo(Database& db, int persons, const QDate& today, unsigned seed) 
         }
         o.zaliczka = los.below(4) == 0 ? 100.0 * (1 + los.below(5)) : 0.0;
         o.zwnaleznlekarzproc = soldier && los.below(25) == 0 ? 150 : 0;
-        o.adr_kraj = QStringLiteral("POLSKA");
+        adresDemo(o, i);
         repo.dopisz(o);
         if (los.below(10) == 0) {
             const QDate from = listMonth.addDays(los.below(20));

@@ -177,6 +177,32 @@ void UzupelnijUrzedyIKody(Database& db, Messages& messages, const QString& folde
     if (pusta(db, kody().tabela)) WczytajKodyPocztowe(db, messages, folder, postep);
 }
 
+const QList<UrzadSkarbowy>& UrzedyWykazu() {
+    static const QList<UrzadSkarbowy> wykaz = [] {
+        QFile f(QStringLiteral(":/vexa/us.txt"));
+        QList<UrzadSkarbowy> out;
+        if (!f.open(QIODevice::ReadOnly)) return out;
+        for (QString linia : zCp1250(f.readAll()).split(u'\n')) {
+            linia.remove(u'\r');
+            const QStringList p = linia.split(u'\t');
+            if (p.size() < 4 || p.at(3).trimmed().isEmpty()) continue;
+            out.append({p.at(0).trimmed(), p.at(1).trimmed(), p.at(2).trimmed(), p.at(3).trimmed()});
+        }
+        return out;
+    }();
+    return wykaz;
+}
+
+const QSet<QString>& KodyUrzedowWykazu() {
+    static const QSet<QString> kody = [] {
+        QSet<QString> k;
+        for (const UrzadSkarbowy& u : UrzedyWykazu())
+            k.insert(u.kod_is);
+        return k;
+    }();
+    return kody;
+}
+
 QList<UrzadSkarbowy> UrzedySkarbowe(Database& db) {
     QSqlQuery q = db.exec(QStringLiteral(
         "select nazwa, ulica, kod, kod_is from urzedy_skarbowe order by nazwa, rowid"));

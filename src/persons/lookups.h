@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -50,6 +51,12 @@ struct UrzadSkarbowy {
 struct KodPocztowy {
     QString kod, poczta, gmina, powiat, woj;
 };
+
+// The tax offices of the us.txt built into the program (the file shipped beside it), in the
+// file's order; the official list of office codes the PIT-11 files are checked against.
+const QList<UrzadSkarbowy>& UrzedyWykazu();
+// Their office codes.
+const QSet<QString>& KodyUrzedowWykazu();
 
 // Every tax office in name order (the drop-down of the PIT data page).
 QList<UrzadSkarbowy> UrzedySkarbowe(Database& db);

@@ -1,6 +1,7 @@
 #include "pit/pit11.h"
 
 #include "data/database.h"
+#include "data/numbers.h"
 #include "data/settings.h"
 #include "data/transaction.h"
 #include "data/validators.h"
@@ -50,6 +51,11 @@ const QList<Kolumna<FormularzPit11>>& FormularzPit11::kolumny() {
         tekst("wyjasnienie_text", &F::wyjasnienie_text),
     };
     return cols;
+}
+
+QString FormularzPit11::platnikNaFormularzu() const {
+    QString p = platnik;
+    return p.replace(ZNACZNIK_LINII.toString(), QStringLiteral(" "));
 }
 
 QStringList LataPit11(const QDate& dzis) {
@@ -149,7 +155,9 @@ int UtworzFormularzePit11(Database& db, const QString& rok, const QString& opImi
                                        ZapisRekordow<FormularzPit11>::Wstaw);
     int ile = 0;
     for (const Sumy& s : sumy) {
-        if (!(s.podatek > 0)) continue;
+        // A form only for an advance really withheld: the sum to the grosz, so that advances
+        // of 0.10, 0.20 and -0.30 (a sum of 2.8e-17 in binary) give none.
+        if (!(zaokraglij(s.podatek) > 0)) continue;
         FormularzPit11 f = wzor;
         f.os_pesel = s.pesel;
         f.kw_przychod = s.przychod;

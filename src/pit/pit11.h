@@ -27,6 +27,9 @@ struct FormularzPit11 {
     bool maWyjasnienie() const { return wyjasnienie == u"T"; }
     // The taxpayer is identified by NIP when the form has one (blanks aside), else by PESEL.
     bool identyfikatorNip() const { return !os_nip.trimmed().isEmpty(); }
+    // The payer's name as the tax forms and their printouts show it: the line-break marker of
+    // the banking program ("???", kept in POSIADACZ for the transfer files) read as a blank.
+    QString platnikNaFormularzu() const;
     static const QList<Kolumna<FormularzPit11>>& kolumny();
 };
 

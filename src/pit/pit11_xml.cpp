@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -28,15 +29,33 @@ QString ElementPoz(const QString& nazwa, const QString& poz, const QString& wart
            XmlTekst(wartosc) + QStringLiteral("</") + nazwa + u'>';
 }
 
-// P_29 to P_31: to the grosz, two decimals, a full stop whatever the locale.
-QString Kwota(double v) {
-    return Kwota00Kropka(zaokraglij(v));
+// The lines the program fills and the element each must hold; line 19 holds NIP or PESEL.
+struct LiniaSzablonu {
+    int nr;
+    QStringList elementy;
+};
+
+const QList<LiniaSzablonu>& MapaSzablonu() {
+    static const QList<LiniaSzablonu> mapa{
+        {6, {"CelZlozenia"}},     {7, {"Rok"}},           {8, {"KodUrzedu"}},
+        {12, {"etd:NIP"}},        {13, {"etd:PelnaNazwa"}}, {14, {"etd:REGON"}},
+        {19, {"NIP", "PESEL"}},   {20, {"ImiePierwsze"}},  {21, {"Nazwisko"}},
+        {22, {"DataUrodzenia"}},  {26, {"Wojewodztwo"}},   {27, {"Powiat"}},
+        {28, {"Gmina"}},          {29, {"Ulica"}},         {30, {"NrDomu"}},
+        {31, {"NrLokalu"}},       {32, {"Miejscowosc"}},   {33, {"KodPocztowy"}},
+        {34, {"Poczta"}},         {40, {"P_29"}},          {41, {"P_30"}},
+        {42, {"P_31"}},           {43, {"P_33"}},
+    };
+    return mapa;
 }
 
-// P_33: whole złoty, halves to the even number; the sum is first taken to the grosz so that a
-// sum a hair below a half (270.4999999) rounds as the half it stands for.
-QString KwotaCalkowita(double v) {
-    return QString::number(qint64(std::rint(zaokraglij(v))));
+// Whether the line opens the element: "<name>" or "<name " after leading blanks.
+bool OtwieraElement(const QString& linia, const QString& nazwa) {
+    const QString t = linia.trimmed();
+    const QString poczatek = u'<' + nazwa;
+    return t.startsWith(poczatek) && t.size() > poczatek.size() &&
+           (t.at(poczatek.size()) == u'>' || t.at(poczatek.size()) == u' ' ||
+            t.at(poczatek.size()) == u'/');
 }
 
 } // namespace
@@ -62,10 +81,52 @@ void SprawdzSzablonPit11(const QStringList& szablon) {
                                        "najmniej %2.")
                             .arg(szablon.size())
                             .arg(MIN_LINII));
+    for (const LiniaSzablonu& m : MapaSzablonu()) {
+        const QString& linia = szablon.at(m.nr - 1);
+        bool ok = false;
+        for (const QString& e : m.elementy)
+            ok = ok || OtwieraElement(linia, e);
+        if (!ok)
+            throw VexaError(QStringLiteral("Wiersz %1 szablonu \"pit11.txt\" powinien zawierać "
+                                           "element %2, a zawiera: „%3”.\r\rSzablon nie pasuje "
+                                           "do programu; nie zapisano żadnego pliku.")
+                                .arg(m.nr)
+                                .arg(m.elementy.join(QStringLiteral(" albo ")), linia.trimmed()));
+    }
     if (szablon.last().trimmed() != KONIEC)
         throw VexaError(QStringLiteral("Ostatni wiersz szablonu \"pit11.txt\" musi brzmieć "
                                        "\"%1\".")
                             .arg(KONIEC));
+}
+
+QString KwotaPit11(double v) {
+    return Kwota00Kropka(zaokraglij(v));
+}
+
+QString KwotaCalkowitaPit11(double v) {
+    return QString::number(qint64(std::rint(zaokraglij(v))));
+}
+
+QByteArray TekstPlikuPit11(const QString& tekst) {
+    QString t = tekst;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    if (!t.endsWith(u'\n')) t += u'\n';
+    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return NaUtf8(t);
+}
+
+QString BladDokumentuXml(const QByteArray& xml, qint64* linia) {
+    QXmlStreamReader r(xml);
+    while (!r.atEnd())
+        r.readNext();
+    if (linia) *linia = r.lineNumber();
+    return r.hasError() ? r.errorString() : QString();
+}
+
+bool ZnakDozwolonyWXml(char32_t u) {
+    if (u < 0x20) return u == U'\t' || u == U'\r' || u == U'\n';
+    return !(u >= 0xD800 && u <= 0xDFFF) && u != 0xFFFE && u != 0xFFFF && u <= 0x10FFFF;
 }
 
 QString XmlTekst(const QString& t) {
@@ -79,8 +140,7 @@ QString XmlTekst(const QString& t) {
             out += t.at(++i);
             continue;
         }
-        if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF) continue;
-        if (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') continue;
+        if (c.isSurrogate() || !ZnakDozwolonyWXml(u)) continue;
         switch (u) {
         case u'&': out += QStringLiteral("&amp;"); break;
         case u'<': out += QStringLiteral("&lt;"); break;
@@ -100,7 +160,7 @@ QByteArray XmlPit11(const QStringList& szablon, const FormularzPit11& f) {
     linia(7, Element(QStringLiteral("Rok"), f.rok));
     linia(8, Element(QStringLiteral("KodUrzedu"), f.us_kod_is));
     linia(12, Element(QStringLiteral("etd:NIP"), f.nip));
-    linia(13, Element(QStringLiteral("etd:PelnaNazwa"), f.platnik));
+    linia(13, Element(QStringLiteral("etd:PelnaNazwa"), f.platnikNaFormularzu()));
     linia(14, Element(QStringLiteral("etd:REGON"), f.regon));
     linia(19, f.identyfikatorNip() ? Element(QStringLiteral("NIP"), f.os_nip)
                                    : Element(QStringLiteral("PESEL"), f.os_pesel));
@@ -120,10 +180,10 @@ QByteArray XmlPit11(const QStringList& szablon, const FormularzPit11& f) {
     linia(32, ElementPoz(QStringLiteral("Miejscowosc"), QStringLiteral("P_25"), f.os_miejsc));
     linia(33, ElementPoz(QStringLiteral("KodPocztowy"), QStringLiteral("P_26"), f.os_kod));
     linia(34, Element(QStringLiteral("Poczta"), f.os_poczta));
-    linia(40, Element(QStringLiteral("P_29"), Kwota(f.kw_przychod)));
-    linia(41, Element(QStringLiteral("P_30"), Kwota(f.kw_koszty)));
-    linia(42, Element(QStringLiteral("P_31"), Kwota(f.kw_dochod)));
-    linia(43, Element(QStringLiteral("P_33"), KwotaCalkowita(f.kw_podatek)));
+    linia(40, Element(QStringLiteral("P_29"), KwotaPit11(f.kw_przychod)));
+    linia(41, Element(QStringLiteral("P_30"), KwotaPit11(f.kw_koszty)));
+    linia(42, Element(QStringLiteral("P_31"), KwotaPit11(f.kw_dochod)));
+    linia(43, Element(QStringLiteral("P_33"), KwotaCalkowitaPit11(f.kw_podatek)));
     linia(6, QStringLiteral("<CelZlozenia  poz=\"P_6\">%1</CelZlozenia>")
                  .arg(f.jestKorekta() ? QStringLiteral("2") : QStringLiteral("1")));
     if (f.maWyjasnienie()) {
@@ -139,12 +199,7 @@ QByteArray XmlPit11(const QStringList& szablon, const FormularzPit11& f) {
           << QStringLiteral("</zzu:Zalacznik_ORD-ZU>") << QStringLiteral("</Zalaczniki>")
           << KONIEC;
     }
-    QByteArray out;
-    for (const QString& s : l) {
-        out += NaUtf8(s);
-        out += "\r\n";
-    }
-    return out;
+    return TekstPlikuPit11(l.join(u'\n'));
 }
 
 QString NazwaPlikuPit11(const FormularzPit11& f) {
@@ -157,10 +212,27 @@ QString NazwaPlikuPit11(const FormularzPit11& f) {
 int GenerujXmlPit11(Database& db, const QString& rok, const QStringList& szablon,
                     const QString& folder) {
     SprawdzSzablonPit11(szablon);
-    int ile = 0;
+    // Every document first, each read back; only then the files.
+    QList<std::pair<FormularzPit11, QByteArray>> pliki;
     for (const FormularzPit11& f : FormularzePit11(db, rok)) {
+        const QByteArray xml = XmlPit11(szablon, f);
+        qint64 nr = 0;
+        const QString blad = BladDokumentuXml(xml, &nr);
+        if (!blad.isEmpty()) {
+            const QString miejsce =
+                nr < szablon.size() ? QStringLiteral("wiersz %1 szablonu \"pit11.txt\"").arg(nr)
+                                    : QStringLiteral("wiersz %1 pliku").arg(nr);
+            throw VexaError(QStringLiteral("Plik XML formularza %1 %2 (PESEL %3) nie byłby "
+                                           "poprawnym dokumentem XML (%4: %5).\r\rNie zapisano "
+                                           "żadnego pliku.")
+                                .arg(f.os_nazwisko, f.os_imie, f.os_pesel, miejsce, blad));
+        }
+        pliki.append({f, xml});
+    }
+    int ile = 0;
+    for (const auto& [f, xml] : pliki) {
         try {
-            ZapiszPlik(QDir(folder).filePath(NazwaPlikuPit11(f)), XmlPit11(szablon, f));
+            ZapiszPlik(QDir(folder).filePath(NazwaPlikuPit11(f)), xml);
         } catch (const VexaError& e) {
             throw VexaError(e.message() + QStringLiteral("\r\rFormularz: %1 %2 (PESEL %3).")
                                               .arg(f.os_nazwisko, f.os_imie, f.os_pesel));

@@ -303,7 +303,7 @@ StronaRaportu StronaPit11Formularza(StronaPit11 s, const FormularzPit11& f) {
         w.znak(QStringLiteral("cel_korekta"), f.jestKorekta());
         w.znak(QStringLiteral("platnik_niefizyczna"), true);
         w.znak(QStringLiteral("platnik_fizyczna"), false);
-        w.wartosc(8, f.platnik + QStringLiteral(", ") + f.regon);
+        w.wartosc(8, f.platnikNaFormularzu() + QStringLiteral(", ") + f.regon);
         if (f.identyfikatorNip()) {
             w.wartosc(9, f.os_nip);
             w.skresl(QStringLiteral("pesel"));
@@ -344,7 +344,7 @@ StronaRaportu StronaPit11Formularza(StronaPit11 s, const FormularzPit11& f) {
         // The payer by NIP, the taxpayer by PESEL.
         w.wartosc(1, f.nip);
         w.skresl(QStringLiteral("platnik_pesel"));
-        w.wartosc(2, f.platnik);
+        w.wartosc(2, f.platnikNaFormularzu());
         w.wartosc(3, f.regon);
         w.wartosc(4, f.os_pesel);
         w.skresl(QStringLiteral("podatnik_nip"));

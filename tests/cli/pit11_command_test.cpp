@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "support/cli_run.h"
+#include "support/xsd_check.h"
 
 using namespace vexa;
 using namespace pittest;
@@ -18,6 +19,7 @@ class Pit11CommandTest : public QObject {
     Q_OBJECT
 private slots:
     void createXmlAndPdf();
+    void variant29OnTheDemoUnitWritesValidFiles();
 };
 
 void Pit11CommandTest::createXmlAndPdf() {
@@ -84,6 +86,45 @@ void Pit11CommandTest::createXmlAndPdf() {
 
     QVERIFY(plikBazy.open(QIODevice::ReadOnly));
     QVERIFY(plikBazy.readAll() == przed);
+}
+
+void Pit11CommandTest::variant29OnTheDemoUnitWritesValidFiles() {
+    QTemporaryDir dir;
+    const QString db = dir.filePath("demo.mdb");
+    QCOMPARE(uruchomCli({"demo-db", db, "--persons", "60"}).kod, 0);
+    // A taxed list of soldiers on the demo unit, dated today as every list.
+    const QDate dzis = QDate::currentDate();
+    const QString miesiac = QString::number(dzis.month()).rightJustified(2, u'0') + u'/' +
+                            QString::number(dzis.year());
+    const WynikCli lista =
+        uruchomCli({"generate", "--db", db, "--month", miesiac, "--zp", "Z", "--tax",
+                    "--tax-rate", "4.0512", "--tax-table", "200/A/NBP/2026", "--diet", "100"});
+    QVERIFY2(lista.kod == 0, qPrintable(lista.err));
+    const QString rok = QString::number(dzis.year());
+    const QString xml = dir.filePath("XML");
+    QCOMPARE(uruchomCli({"pit11", "--db", db, "--year", rok, "--xml", xml, "--variant", "30"}).kod,
+             2);
+    QCOMPARE(uruchomCli({"pit11", "--db", db, "--year", rok, "--variant", "29"}).kod, 2);
+    const WynikCli w =
+        uruchomCli({"pit11", "--db", db, "--year", rok, "--create", "--preparer-first", "ANNA",
+                    "--preparer-last", "NOWAK", "--xml", xml, "--variant", "29"});
+    QVERIFY2(w.kod == 0, qPrintable(w.err));
+    QCOMPARE(w.err, QString());
+    QCOMPARE(w.linie.size(), 2);
+    const QString utworzono = w.linie[0].section(": ", 1);
+    QVERIFY2(utworzono.toInt() > 30, qPrintable(w.linie[0]));
+    QCOMPARE(w.linie[1], "Plików XML PIT-11 (29): " + utworzono);
+    QStringList pliki;
+    for (const QString& p : QDir(xml).entryList(QDir::Files, QDir::Name))
+        pliki << QDir(xml).filePath(p);
+    QCOMPARE(QString::number(pliki.size()), utworzono);
+    const QString s = NiezgodneZeSchematem(pliki);
+    QVERIFY2(s.isEmpty(), qPrintable(s.left(2000)));
+    QFile f(pliki.first());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray pierwszy = f.readAll();
+    // The payer's name without the bank's line-break marker.
+    QVERIFY(pierwszy.contains("<PelnaNazwa>JEDNOSTKA WOJSKOWA 4321 UL. WOJSKOWA 1</PelnaNazwa>"));
 }
 
 QTEST_GUILESS_MAIN(Pit11CommandTest)

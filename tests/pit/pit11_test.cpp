@@ -18,6 +18,7 @@ private slots:
     void personAndPayerAreCopied();
     void creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt();
     void correctionAndExplanation();
+    void aFormOnlyForAnAdvanceOfAtLeastAGrosz();
     void yearBox();
 };
 
@@ -142,6 +143,27 @@ void Pit11Test::creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt() {
     UsunFormularzePit11(db, "2026");
     QVERIFY(FormularzePit11(db, "2026").isEmpty());
     QCOMPARE(FormularzePit11(db, "2025").size(), 1);
+}
+
+void Pit11Test::aFormOnlyForAnAdvanceOfAtLeastAGrosz() {
+    TestDb t;
+    Database& db = t.db();
+    const int l = DodajListe(db, "2026-04-30");
+    // 0.10 + 0.20 - 0.30 is 2.8e-17 in binary: no advance was withheld.
+    for (double z : {0.10, 0.20, -0.30})
+        DodajPozycje(db, l, "80010112340", 100.00, z);
+    // Less than half a grosz rounds to nothing ...
+    DodajPozycje(db, l, "81020212345", 100.00, 0.004);
+    // ... one grosz is an advance.
+    DodajPozycje(db, l, "82030312345", 100.00, 0.01);
+    // Just below a grosz rounds up to it.
+    DodajPozycje(db, l, "83040412345", 100.00, 0.00999);
+    QCOMPARE(UtworzFormularzePit11(db, "2026", "ANNA", "KOWALSKA"), 2);
+    QStringList pesele;
+    for (const FormularzPit11& f : FormularzePit11(db, "2026"))
+        pesele << f.os_pesel;
+    pesele.sort();
+    QCOMPARE(pesele, (QStringList{"82030312345", "83040412345"}));
 }
 
 void Pit11Test::correctionAndExplanation() {

@@ -74,6 +74,9 @@ private slots:
     void specialCharactersAreEscaped();
     void correctionWithExplanationCarriesTheAttachment();
     void badTemplatesAreRefused();
+    void templateThatDoesNotMatchIsRefusedBeforeAnyFile();
+    void everyLineEndsWithCrLfAlsoInsideAnExplanation();
+    void payerLineBreakMarkerIsABlank();
     void oneFilePerForm();
 };
 
@@ -244,6 +247,93 @@ void Pit11XmlTest::badTemplatesAreRefused() {
     QStringList bezKonca = s;
     bezKonca.last() = "</Deklaracj>";
     QVERIFY(blad(bezKonca).contains("Ostatni wiersz"));
+}
+
+// Two taxed forms of 2026 in a fresh database.
+void DwaFormularze(Database& db) {
+    DodajOsobe(db, "80010112340", "NOWAK", "JAN");
+    DodajOsobe(db, "81020212345", "KOWAL", "ADAM");
+    const int l = DodajListe(db, "2026-03-31");
+    DodajPozycje(db, l, "80010112340", 1000, 180);
+    DodajPozycje(db, l, "81020212345", 2000, 360);
+    UtworzFormularzePit11(db, "2026", "A", "B");
+}
+
+void Pit11XmlTest::templateThatDoesNotMatchIsRefusedBeforeAnyFile() {
+    TestDb t;
+    DwaFormularze(t.db());
+    const QString folder = t.folder() + "/XML";
+    QDir().mkpath(folder);
+    QFile stary(folder + "/NOWAK_80010112340.xml");
+    QVERIFY(stary.open(QIODevice::WriteOnly));
+    stary.write("stary plik");
+    stary.close();
+    auto blad = [&](const QStringList& szablon) {
+        try {
+            GenerujXmlPit11(t.db(), "2026", szablon, folder);
+        } catch (const VexaError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    auto tylkoStaryPlik = [&] {
+        QFile f(folder + "/NOWAK_80010112340.xml");
+        return QDir(folder).entryList(QDir::Files) == QStringList{"NOWAK_80010112340.xml"} &&
+               f.open(QIODevice::ReadOnly) && f.readAll() == "stary plik";
+    };
+
+    // One line added after line 1: line 6 no longer holds CelZlozenia; nothing is written.
+    QStringList dodana = Szablon();
+    dodana.insert(1, "<!-- komentarz -->");
+    QString m = blad(dodana);
+    QVERIFY2(m.contains("Wiersz 6 szablonu \"pit11.txt\"") && m.contains("element CelZlozenia"),
+             qPrintable(m));
+    QVERIFY(tylkoStaryPlik());
+    // Line 19 may hold NIP or PESEL, nothing else.
+    QStringList inny = Szablon();
+    inny[18] = "<REGON>0</REGON>";
+    m = blad(inny);
+    QVERIFY2(m.contains("Wiersz 19") && m.contains("NIP albo PESEL"), qPrintable(m));
+    inny[18] = "<NIP>0</NIP>";
+    QCOMPARE(blad(inny), QString());
+
+    // Every mapped line right, but a line the program copies breaks the document: the file
+    // would not read back, and the refusal names the template line.
+    QStringList zepsuty = Szablon();
+    zepsuty[9] = "<Podmiot1 rola=Płatnik>";
+    QVERIFY(stary.open(QIODevice::WriteOnly));
+    stary.write("stary plik");
+    stary.close();
+    for (const QString& f : QDir(folder).entryList(QDir::Files))
+        if (f != "NOWAK_80010112340.xml") QFile::remove(folder + u'/' + f);
+    m = blad(zepsuty);
+    QVERIFY2(m.contains("wiersz 10 szablonu \"pit11.txt\"") && m.contains("KOWAL ADAM"),
+             qPrintable(m));
+    QVERIFY(tylkoStaryPlik());
+}
+
+void Pit11XmlTest::everyLineEndsWithCrLfAlsoInsideAnExplanation() {
+    FormularzPit11 f = Wzor();
+    f.wyjasnienie = "T";
+    f.wyjasnienie_text = "Pierwsza linia\nDruga linia\rTrzecia\r\nCzwarta";
+    const QByteArray xml = XmlPit11(Szablon(), f);
+    for (qsizetype i = 0; i < xml.size(); ++i) {
+        if (xml[i] == '\n') QVERIFY2(i > 0 && xml[i - 1] == '\r', qPrintable(QString::number(i)));
+        if (xml[i] == '\r') QVERIFY2(i + 1 < xml.size() && xml[i + 1] == '\n', qPrintable(QString::number(i)));
+    }
+    QVERIFY(xml.endsWith("</Deklaracja>\r\n"));
+    QCOMPARE(Teksty(xml, "zzu:P_13"),
+             QStringList{"Pierwsza linia\nDruga linia\nTrzecia\nCzwarta"});
+}
+
+void Pit11XmlTest::payerLineBreakMarkerIsABlank() {
+    FormularzPit11 f = Wzor();
+    f.platnik = "JEDNOSTKA WOJSKOWA 4321???UL. WOJSKOWA 1";
+    const QByteArray xml = XmlPit11(Szablon(), f);
+    QCOMPARE(Teksty(xml, "etd:PelnaNazwa"), QStringList{"JEDNOSTKA WOJSKOWA 4321 UL. WOJSKOWA 1"});
+    QVERIFY(!xml.contains("???"));
+    // The form row keeps the setting as the transfer files write it.
+    QCOMPARE(f.platnik, QString("JEDNOSTKA WOJSKOWA 4321???UL. WOJSKOWA 1"));
 }
 
 void Pit11XmlTest::oneFilePerForm() {

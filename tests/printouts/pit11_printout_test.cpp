@@ -86,6 +86,7 @@ private slots:
     void pageOneValuesIdentifierAndPurpose();
     void pageTwoAmountsWithADecimalComma();
     void ordZuIdentifiesPayerByNipAndTaxpayerByPesel();
+    void payerLineBreakMarkerPrintsAsABlank();
     void reportsAndPdf();
 };
 
@@ -185,6 +186,16 @@ void Pit11PrintoutTest::ordZuIdentifiesPayerByNipAndTaxpayerByPesel() {
     const StronaRaportu p = StronaPit11Formularza(StronaPit11::OrdZu, f);
     const Tekst* t = p.znajdz("Zła kwota");
     QVERIFY(t && t->zawijaj && t->czcionka.punkty == 10);
+}
+
+void Pit11PrintoutTest::payerLineBreakMarkerPrintsAsABlank() {
+    FormularzPit11 f = Wzor();
+    f.platnik = "JW 1234???UL. WOJSKOWA 1";
+    QCOMPARE(Wartosci(StronaPit11::Strona1, f).value(8),
+             QString("JW 1234 UL. WOJSKOWA 1, 012345678"));
+    f.wyjasnienie = "T";
+    f.wyjasnienie_text = "Zła kwota zaliczki.";
+    QCOMPARE(Wartosci(StronaPit11::OrdZu, f).value(2), QString("JW 1234 UL. WOJSKOWA 1"));
 }
 
 void Pit11PrintoutTest::reportsAndPdf() {

@@ -9,6 +9,7 @@
 #include "data/messages.h"
 #include "data/numbers.h"
 #include "data/settings.h"
+#include "persons/lookups.h"
 #include "pit/pit11_xml.h"
 #include "pit/ui/pit11_dialog.h"
 
@@ -139,9 +140,15 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
     gora->addWidget(przycisk("SpeedButton69", QStringLiteral("KOREKTA"), [this] { korekta(); }));
     gora->addStretch();
 
+    m_wariant = new QComboBox(m_panel);
+    m_wariant->setObjectName(QStringLiteral("epit_11_wariant"));
+    m_wariant->addItem(NAZWA_WARIANTU_29, KodWariantuPit11(WariantPit11::Wzor29));
+    m_wariant->addItem(NAZWA_WARIANTU_SZABLON, KodWariantuPit11(WariantPit11::Szablon));
+
     auto* dol = new QHBoxLayout;
     dol->addWidget(przycisk("SpeedButton61", QStringLiteral("GENERUJ PLIKI XML"),
                             [this] { generujXml(); }));
+    dol->addWidget(m_wariant);
     dol->addStretch();
     dol->addWidget(przycisk("SpeedButton65", QStringLiteral("WYDRUK PIT-11"),
                             [this] { drukuj(WydrukPit11::Calosc); }));
@@ -182,6 +189,10 @@ Pit11Page::Pit11Page(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(
 
     m_dialog = new Pit11Dialog(this);
     connect(m_rok, &QComboBox::currentIndexChanged, this, guarded([this] { pokazRok(); }));
+    // The user's choice is remembered; the year's proposal is not.
+    connect(m_wariant, &QComboBox::activated, this, guarded([this] {
+                Zapis(m_ctx.db, KLUCZ_WARIANTU_PIT11, m_wariant->currentData().toString());
+            }));
 }
 
 void Pit11Page::ustawDrukowanie(
@@ -222,7 +233,16 @@ void Pit11Page::otworz() {
     }
 }
 
+WariantPit11 Pit11Page::wariant() const {
+    return m_wariant->currentData().toString() == KodWariantuPit11(WariantPit11::Wzor29)
+               ? WariantPit11::Wzor29
+               : WariantPit11::Szablon;
+}
+
 void Pit11Page::pokazRok() {
+    const WariantPit11 w =
+        ProponowanyWariantPit11(rok().toInt(), Odczyt(m_ctx.db, KLUCZ_WARIANTU_PIT11));
+    m_wariant->setCurrentIndex(m_wariant->findData(KodWariantuPit11(w)));
     const int id = biezacy().id;
     m_model->ustaw(FormularzePit11(m_ctx.db, rok()));
     int wiersz = 0;
@@ -281,13 +301,20 @@ void Pit11Page::korekta() {
 
 void Pit11Page::generujXml() {
     if (formularze().isEmpty()) return;
-    if (m_szablon.isEmpty()) throw VexaError(BRAK_SZABLONU_PIT11);
     const QString folder = QDir(m_ctx.programFolder).filePath(QStringLiteral("XML"));
-    GenerujXmlPit11(m_ctx.db, rok(), m_szablon, folder);
+    QString pominiete;
+    if (wariant() == WariantPit11::Wzor29) {
+        pominiete =
+            GenerujXmlPit11Wzor29(m_ctx.db, rok(), folder, KodyUrzedowWykazu()).pominiete;
+    } else {
+        if (m_szablon.isEmpty()) throw VexaError(BRAK_SZABLONU_PIT11);
+        GenerujXmlPit11(m_ctx.db, rok(), m_szablon, folder);
+    }
     wybierzWiersz(0);
-    m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA,
-                             QStringLiteral("Pliki XML zostały wygenerowane\r\rFOLDER: \"") +
-                                 QDir::toNativeSeparators(folder + u'/') + u'"');
+    QString tekst = QStringLiteral("Pliki XML zostały wygenerowane\r\rFOLDER: \"") +
+                    QDir::toNativeSeparators(folder + u'/') + u'"';
+    if (!pominiete.isEmpty()) tekst += QStringLiteral("\r\r") + pominiete;
+    m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, tekst);
 }
 
 void Pit11Page::drukuj(WydrukPit11 co) {

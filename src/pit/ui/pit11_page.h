@@ -3,6 +3,7 @@
 // (UTWÓRZ) from the year's taxed lists, deleted (USUŃ), marked as a correction or explained
 // (KOREKTA, or a double click), written as XML e-declarations (GENERUJ PLIKI XML) and printed.
 #include "pit/pit11.h"
+#include "pit/pit11_xml29.h"
 #include "printouts/pit11_printout.h"
 
 #include <QAbstractTableModel>
@@ -53,12 +54,15 @@ public:
     FormularzPit11 biezacy() const;
     void wybierzWiersz(int row);
     const QStringList& szablon() const { return m_szablon; }
+    // The variant GENERUJ PLIKI XML writes (the box epit_11_wariant).
+    WariantPit11 wariant() const;
     Pit11Dialog* dialog() const { return m_dialog; }
 
 public slots:
     // Opens on the previous calendar year, the preparer from the unit settings, the template
     // loaded from the program folder.
     void otworz();
+    // Shows the year's forms and proposes the XML variant for the year.
     void pokazRok();
     void utworz();
     void usun();
@@ -74,6 +78,7 @@ private:
     AppContext& m_ctx;
     QFrame* m_panel = nullptr;
     QComboBox* m_rok = nullptr;
+    QComboBox* m_wariant = nullptr;
     QLineEdit* m_imie = nullptr;
     QLineEdit* m_nazwisko = nullptr;
     QTableView* m_grid = nullptr;

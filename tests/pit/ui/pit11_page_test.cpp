@@ -113,6 +113,14 @@ void Pit11PageTest::createCorrectWriteAndDelete() {
     QCOMPARE(page->biezacy().wyjasnienie_text, QString("Zła kwota\r\nzaliczki."));
     QCOMPARE(grid->model()->index(1, 0).data().toString(), QString("T"));
 
+    // The page proposes PIT-11 (29) for 2025; the clerk picks the template, which is
+    // remembered.
+    auto* wariant = f.findOn<QComboBox>("pit_11", "epit_11_wariant");
+    QCOMPARE(wariant->currentText(), QString("PIT-11 (29)"));
+    wariant->setCurrentIndex(1);
+    emit wariant->activated(1);
+    QCOMPARE(Odczyt(f.db(), "PIT11_WARIANT"), QString("SZABLON"));
+
     // GENERUJ PLIKI XML: one file per form in the program folder's XML.
     klik("SpeedButton61");
     QCOMPARE(f.messages().lastText(),
@@ -125,11 +133,37 @@ void Pit11PageTest::createCorrectWriteAndDelete() {
     const QByteArray xml = nowak.readAll();
     QVERIFY(xml.contains("\">2</CelZlozenia>") && xml.contains("<zzu:P_13>Z\xC5\x82" "a kwota"));
 
-    // Another year shows its own forms.
+    // Another year shows its own forms; a year before 2024 gets the template, later years the
+    // remembered choice.
+    rok->setCurrentText("2023");
+    QCOMPARE(wariant->currentText(), QString("szablon pit11.txt"));
     rok->setCurrentText("2026");
     QVERIFY(page->formularze().isEmpty());
     rok->setCurrentText("2025");
     QCOMPARE(page->formularze().size(), 2);
+    QCOMPARE(wariant->currentText(), QString("szablon pit11.txt"));
+
+    // PIT-11 (29): a form without a tax office is listed and gets no file (its template file
+    // goes), the other is written.
+    wariant->setCurrentIndex(0);
+    emit wariant->activated(0);
+    QCOMPARE(Odczyt(f.db(), "PIT11_WARIANT"), QString("29"));
+    Zapis(f.db(), "NIP", "5261040828");
+    Zapis(f.db(), "POSIADACZ", "JW 4321???UL. WOJSKOWA 1");
+    f.db().exec("update pit_11 set nip = '5261040828', platnik = 'JW 4321???UL. WOJSKOWA 1'");
+    f.db().exec("update pit_11 set us_kod_is = '' where os_pesel = '81020212345'");
+    klik("SpeedButton61");
+    QVERIFY2(f.messages().lastText().startsWith("Pliki XML zostały wygenerowane") &&
+                 f.messages().lastText().contains(
+                     "\r\rADAMSKA EWA (PESEL 81020212345): brak kodu urzędu skarbowego.\r"),
+             qPrintable(f.messages().lastText()));
+    pliki = QDir(f.folder() + "/XML").entryList(QDir::Files, QDir::Name);
+    QCOMPARE(pliki, (QStringList{"BRAKI_PIT11.txt", "NOWAK_80010112340.xml"}));
+    QFile nowak29(f.folder() + "/XML/NOWAK_80010112340.xml");
+    QVERIFY(nowak29.open(QIODevice::ReadOnly));
+    const QByteArray xml29 = nowak29.readAll();
+    QVERIFY(xml29.contains("kodSystemowy=\"PIT-11 (29)\"") &&
+            xml29.contains("<PelnaNazwa>JW 4321 UL. WOJSKOWA 1</PelnaNazwa>"));
 
     // USUŃ: not all, then this one; then all.
     page->wybierzWiersz(0);
