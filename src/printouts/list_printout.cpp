@@ -27,7 +27,7 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
     const QColor kolorSumPodatku = podatek ? QColor(Qt::black) : QColor(233, 233, 233);
     BudowaRaportu b(r);
     stopka(b);
-    const QList<Kol> k = kolumny({8, 35, 24, 20, 22, 22, 22, 22, 20, 20, 30, 20, 12}, b.szerokosc());
+    const QList<Kol> k = kolumny({7, 35, 22, 20, 22, 22, 22, 22, 20, 20, 35, 20, 10}, b.szerokosc());
     auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Lp."},
@@ -117,10 +117,8 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
             komorka(pa, k[9], 1, kwota(p.innezwiekszenia));
             komorka(pa, k[9], 2, kwota(p.dowyplaty));
             komorka(pa, k[10], 0, kwota(p.rachunek));
-            komorka(pa, k[10], 1, k1.first);
-            malaLewa(pa, k[10], 1, k1.second);
-            komorka(pa, k[10], 2, k2.first);
-            malaLewa(pa, k[10], 2, k2.second);
+            kwotaZEtykieta(pa, k[10], 1, k1.first, k1.second);
+            kwotaZEtykieta(pa, k[10], 2, k2.first, k2.second);
             komorka(pa, k[11], 0, kwota(p.zaliczkawaluta));
             komorka(pa, k[11], 1, kwota(p.zaliczkapln));
             komorka(pa, k[11], 2, kwota(p.podatek_zaliczka), Wyrownanie::Prawo, kZwykla,
@@ -179,8 +177,10 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
         // Account totals: in PLN and, with currency accounts, the currency with its equivalent.
         // The bottom line has the free line under it: a long currency total breaks there.
         auto konta = [&](int line, const QString& t) {
-            pa.tekst(k[10].x + 0.6, y + line * kWiersz, k[10].w - 1.2,
-                     line == 2 ? 2 * kWiersz : kWiersz, t, {6.5, true}, Wyrownanie::Prawo);
+            Tekst& x = pa.tekst(k[10].x + 0.6, y + line * kWiersz, k[10].w - 1.2,
+                                line == 2 ? 2 * kWiersz : kWiersz, t, {6.5, true},
+                                Wyrownanie::Prawo);
+            x.zawijaj = line == 2;
         };
         if (sr.wal1 + sr.wal2 > 0) {
             konta(1, kwota(sr.pln1 + sr.pln2) + QStringLiteral(" PLN"));

@@ -58,6 +58,17 @@ void nazwiskoWDwochLiniach(Pasmo& p, const Kol& k, int linia, const QString& tek
     t.zawijaj = true;
 }
 
+void kwotaZEtykieta(Pasmo& p, const Kol& k, int linia, const QString& kwota,
+                    const QString& etykieta, const Czcionka& c) {
+    constexpr double kEtykieta = 5; // mm, a three-letter currency code at 5.5 pt
+    if (etykieta.isEmpty()) {
+        komorka(p, k, linia, kwota, Wyrownanie::Prawo, c);
+        return;
+    }
+    malaLewa(p, k, linia, etykieta);
+    komorka(p, Kol{k.x + kEtykieta, k.w - kEtykieta}, linia, kwota, Wyrownanie::Prawo, c);
+}
+
 void malaLewa(Pasmo& p, const Kol& k, int linia, const QString& tekst) {
     komorka(p, k, linia, tekst, Wyrownanie::Lewo, kMala);
 }
@@ -89,8 +100,7 @@ void pasmoTytulu(BudowaRaportu& b, const Lista& l, const QString& tytul, const Q
     b.ustawTytul(dodatkowy.isNull() ? 31 : 36, [=](Pasmo& p) {
         p.tekst(0, 0, 90, 4, QStringLiteral("\"ZATWIERDZAM\""), {8, true}, Wyrownanie::Srodek);
         // Two lines of room: a long commander's name breaks rather than shrinks to nothing.
-        p.tekst(0, 5, 90, 6.8, (l.dowodca1 + u' ' + l.dowodca2).trimmed(), {7},
-                Wyrownanie::Srodek);
+        p.tekst(0, 5, 90, 6.8, (l.dowodca1 + u' ' + l.dowodca2).trimmed(), {7}, Wyrownanie::Srodek);
         p.tekst(0, 12, 90, 4, l.dowodca3, {7}, Wyrownanie::Srodek);
         p.tekst(p.szerokosc() - 70, 0, 70, 4, LiniaDaty(dzis), {7}, Wyrownanie::Prawo);
         p.tekst(p.szerokosc() - 70, 5, 70, 4, liniaStatusu(l), {7, true}, Wyrownanie::Prawo);

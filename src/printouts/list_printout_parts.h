@@ -41,6 +41,10 @@ void komorka(Pasmo& p, const Kol& k, int linia, const QString& tekst,
 // The person's name in bold from a column's line, with the line under it as room to break a
 // long name into two lines (the painter wraps it from the box's top).
 void nazwiskoWDwochLiniach(Pasmo& p, const Kol& k, int linia, const QString& tekst);
+// An amount in a column's line with its small currency label on the left (none when empty);
+// the amount keeps clear of the label, so that shrinking it never runs it into the label.
+void kwotaZEtykieta(Pasmo& p, const Kol& k, int linia, const QString& kwota,
+                    const QString& etykieta, const Czcionka& c = kZwykla);
 // The small left part of a column's line (a day count, a percentage, a currency label).
 void malaLewa(Pasmo& p, const Kol& k, int linia, const QString& tekst);
 

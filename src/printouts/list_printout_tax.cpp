@@ -81,10 +81,10 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
             komorka(pa, k[8], 3, kwota(p.zaliczkaus));
             komorka(pa, k[9], 0, kwota(p.dowyplaty));
             komorka(pa, k[9], 1, kwota(p.rachunek));
-            komorka(pa, k[9], 2, kwota(p.rachunek1));
-            malaLewa(pa, k[9], 2, konto(p.rachunek1czywaluta, p.rachunek1));
-            komorka(pa, k[9], 3, kwota(p.rachunek2));
-            malaLewa(pa, k[9], 3, konto(p.rachunek2czywaluta, p.rachunek2));
+            kwotaZEtykieta(pa, k[9], 2, kwota(p.rachunek1),
+                           konto(p.rachunek1czywaluta, p.rachunek1));
+            kwotaZEtykieta(pa, k[9], 3, kwota(p.rachunek2),
+                           konto(p.rachunek2czywaluta, p.rachunek2));
             komorka(pa, k[10], 0, kwota(p.zaliczkawaluta));
             komorka(pa, k[10], 1, kwota(p.zaliczkapln));
             komorka(pa, k[10], 2, kwota(p.nfz1));

@@ -49,10 +49,8 @@ void WierszPrzelewu(BudowaRaportu& b, const QList<Kol>& k, int lp, const Pozycja
         komorka(pa, k[6], 1, p.nrachunek2, Wyrownanie::Lewo);
         komorka(pa, k[7], 0, p.bic1.trimmed(), Wyrownanie::Lewo, kMala);
         komorka(pa, k[7], 1, p.bic2.trimmed(), Wyrownanie::Lewo, kMala);
-        for (int i = 0; i < 2; ++i) {
-            if (!waluty[i].isEmpty()) malaLewa(pa, k[8], i, waluty[i]);
-            komorka(pa, k[8], i, kwoty[i], Wyrownanie::Prawo, {6.5, true});
-        }
+        for (int i = 0; i < 2; ++i)
+            kwotaZEtykieta(pa, k[8], i, kwoty[i], waluty[i], {6.5, true});
         pa.linia(0, 2 * kWiersz + 0.5, pa.szerokosc(), 2 * kWiersz + 0.5, 0.1);
     });
 }

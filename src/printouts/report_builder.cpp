@@ -79,8 +79,8 @@ void BudowaRaportu::pasmo(double wysokosc, const Rysuj& rysuj) {
         (m_y + wysokosc > m_dol - m_stopkaWys && m_y > m_pierwszePasmo))
         nowaStrona();
     StronaRaportu& s = m_raport.strony.last();
-    m_ostatnie = Slad{s.ramki.size(), s.linie.size(), s.obrazy.size(), s.teksty.size(), m_y,
-                      wysokosc};
+    m_ostatnie =
+        Slad{s.ramki.size(), s.linie.size(), s.obrazy.size(), s.teksty.size(), m_y, wysokosc};
     ++m_pasmNaStronie;
     Pasmo p(s, m_margines, m_y, m_szerokosc);
     rysuj(p);

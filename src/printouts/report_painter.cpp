@@ -55,7 +55,7 @@ void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
         painter.setPen(t.kolor);
         const QRectF box = naPiksele(t.pole, k);
         const int align =
-            (t.zawijaj ? Qt::AlignTop | Qt::TextWordWrap : Qt::AlignVCenter) |
+            (t.zawijaj ? Qt::AlignTop : Qt::AlignVCenter) |
             (t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
                                 : t.wyrownanie == Wyrownanie::Srodek ? Qt::AlignHCenter
                                                                      : Qt::AlignLeft);

@@ -74,8 +74,16 @@ QStringList Kawalki(const QString& t) {
     return out;
 }
 
-// The pieces filled into lines of at most `szerokosc` mm, greedily.
+// The pieces filled into lines of at most `szerokosc` mm, greedily; a line break of the text
+// stays one.
 QStringList Lamane(const QString& t, const Czcionka& c, double szerokosc) {
+    if (t.contains(u'\n')) {
+        QStringList linie;
+        for (const QString& akapit : t.split(u'\n'))
+            linie << Lamane(akapit, c, szerokosc);
+        return linie;
+    }
+    if (SzerokoscTekstu(t, c) <= szerokosc + kTolerancja) return {t};
     QStringList linie;
     QString linia;
     for (const QString& k : Kawalki(t)) {
@@ -96,13 +104,11 @@ QStringList Lamane(const QString& t, const Czcionka& c, double szerokosc) {
     return linie;
 }
 
-// A text wrapped by the painter (at the box's top, between words).
+// A text that may break into lines, from the box's top: its lines as broken here.
 bool MiesciSieZawijany(const Tekst& t) {
-    const QFontMetricsF& m = Metryka(t.czcionka);
-    const QRectF pole(0, 0, t.pole.width() * kPikseliNaMm, 1e6);
-    const QRectF zajete = m.boundingRect(pole, Qt::AlignTop | Qt::TextWordWrap, t.tresc);
-    return zajete.width() <= (t.pole.width() + kTolerancja) * kPikseliNaMm &&
-           zajete.height() <= (t.pole.height() + kTolerancja) * kPikseliNaMm;
+    const QStringList linie = Lamane(t.tresc, t.czcionka, t.pole.width());
+    return MiesciSieWSzerokosci(linie, t.czcionka, t.pole.width()) &&
+           MiesciSieWWysokosci(linie.size(), t.czcionka, t.pole.height());
 }
 
 } // namespace
@@ -135,6 +141,22 @@ bool MiesciSie(const Tekst& t) {
 }
 
 Tekst DopasowanyTekst(const Tekst& t) {
+    if (t.zawijaj) {
+        // Broken into lines here, at the largest size whose lines fit, then smaller.
+        Tekst x = t;
+        for (double pt = t.czcionka.punkty; pt >= NAJMNIEJSZA_CZCIONKA - 1e-9; pt -= kKrok) {
+            x.czcionka.punkty = pt;
+            const QStringList linie = Lamane(t.tresc, x.czcionka, t.pole.width());
+            if (MiesciSieWSzerokosci(linie, x.czcionka, t.pole.width()) &&
+                MiesciSieWWysokosci(linie.size(), x.czcionka, t.pole.height())) {
+                x.tresc = linie.join(u'\n');
+                return x;
+            }
+        }
+        x.czcionka.punkty = qMin(t.czcionka.punkty, NAJMNIEJSZA_CZCIONKA);
+        x.tresc = Lamane(t.tresc, x.czcionka, t.pole.width()).join(u'\n');
+        return x;
+    }
     if (MiesciSie(t)) return t;
     Tekst x = t;
     // Smaller, a step at a time, down to the smallest size.
@@ -143,7 +165,7 @@ Tekst DopasowanyTekst(const Tekst& t) {
         if (MiesciSie(x)) return x;
     }
     // Broken into lines, at the largest size whose lines fit the box.
-    if (!t.zawijaj && !t.tresc.contains(u'\n')) {
+    if (!t.tresc.contains(u'\n')) {
         for (double pt = t.czcionka.punkty; pt >= NAJMNIEJSZA_CZCIONKA - 1e-9; pt -= kKrok) {
             x.czcionka.punkty = pt;
             const QStringList linie = Lamane(t.tresc, x.czcionka, t.pole.width());

@@ -28,6 +28,8 @@ bool MiesciSie(const Tekst& t);
 
 // The text as it is drawn: unchanged when it fits; else smaller; else broken into lines
 // ("\n") when the box holds them; else at the smallest size (and then it does not fit).
+// A wrapped text (`zawijaj`, drawn from the box's top) is broken into lines first and made
+// smaller only when its lines do not fit the box's height.
 Tekst DopasowanyTekst(const Tekst& t);
 
 // Every text of the report that does not fit its box even as drawn, or whose box leaves the

@@ -89,13 +89,34 @@ Pozycja pozycjaBrzegowa(int i) {
     p.dni_wolne_u = 15;
     p.dni_wolne_w = 16;
     p.iloscdni = p.iloscdniwojna = p.iloscdniwojna2 = p.iloscdniwojna3 = p.iloscdnirozm = 31;
-    for (double* v : {&p.naleznosc, &p.zwnaleznlekarz, &p.zwnaleznmon, &p.zwnaleznpkw,
-                      &p.dodatekwojenny, &p.dodatekwojenny2, &p.dodatekwojenny3, &p.rozm,
-                      &p.zmniejszenie_urlop, &p.razem, &p.dowyplaty, &p.wyrownanie,
-                      &p.innezmniejszenia, &p.innezwiekszenia, &p.skladkizus, &p.srhigieny,
-                      &p.podatek_podstawa_opodatkowania, &p.podatek_zaliczka, &p.zaliczkawaluta,
-                      &p.zaliczkapln, &p.rachunek, &p.rachunek1, &p.rachunek1bz, &p.rachunek2,
-                      &p.podstawapod, &p.zaliczkaus, &p.nfz1, &p.nfz2})
+    for (double* v : {&p.naleznosc,
+                      &p.zwnaleznlekarz,
+                      &p.zwnaleznmon,
+                      &p.zwnaleznpkw,
+                      &p.dodatekwojenny,
+                      &p.dodatekwojenny2,
+                      &p.dodatekwojenny3,
+                      &p.rozm,
+                      &p.zmniejszenie_urlop,
+                      &p.razem,
+                      &p.dowyplaty,
+                      &p.wyrownanie,
+                      &p.innezmniejszenia,
+                      &p.innezwiekszenia,
+                      &p.skladkizus,
+                      &p.srhigieny,
+                      &p.podatek_podstawa_opodatkowania,
+                      &p.podatek_zaliczka,
+                      &p.zaliczkawaluta,
+                      &p.zaliczkapln,
+                      &p.rachunek,
+                      &p.rachunek1,
+                      &p.rachunek1bz,
+                      &p.rachunek2,
+                      &p.podstawapod,
+                      &p.zaliczkaus,
+                      &p.nfz1,
+                      &p.nfz2})
         *v = MAKS;
     p.rachunek1czywaluta = p.rachunek2czywaluta = "T";
     p.nrachunek1 = p.nrachunek2 = "PL61 1090 1014 0000 0712 1981 2874";
@@ -158,8 +179,8 @@ FormularzPit11 pitBrzegowy() {
     f.os_nazwisko = dlugi(30);
     f.os_imie = dlugi(10, "MAKSYMILIAN");
     f.os_data_ur = "1980-01-01";
-    for (QString* t : {&f.os_kraj, &f.os_woj, &f.os_powiat, &f.os_gmina, &f.os_ulica,
-                       &f.os_miejsc, &f.os_poczta})
+    for (QString* t : {&f.os_kraj, &f.os_woj, &f.os_powiat, &f.os_gmina, &f.os_ulica, &f.os_miejsc,
+                       &f.os_poczta})
         *t = dlugi(40, "WARMIŃSKO-MAZURSKIE ");
     f.os_nr_domu = "1234A";
     f.os_nr_lok = "123";
@@ -298,7 +319,16 @@ void PrintoutFitTest::textsShrinkThenBreakBetweenNumbers() {
     QVERIFY(MiesciSie(d));
     QVERIFY(d.tresc.contains(u'\n'));
     QVERIFY(d.tresc.contains("1 234 567,89"));
-    // A text the painter wraps itself shrinks until its lines fit the box's height.
+    // A text that may break (drawn from the box's top) breaks first, between numbers, at its
+    // own size; a short one stays on the top line as it is.
+    Tekst zw{QRectF(0, 0, 28.8, 6.4), "31 000,50(96 826,96)USD", {6.5, true}};
+    zw.zawijaj = true;
+    d = DopasowanyTekst(zw);
+    QCOMPARE(d.tresc, "31 000,50\n(96 826,96)USD");
+    QCOMPARE(d.czcionka.punkty, 6.5);
+    zw.tresc = "100,50(313,00)USD";
+    QCOMPARE(DopasowanyTekst(zw).tresc, zw.tresc);
+    // A long paragraph shrinks until its lines fit the box's height.
     Tekst z{QRectF(0, 0, 40, 14), dlugi(200, "Korekta kwoty przychodu. "), {10}};
     z.zawijaj = true;
     QVERIFY(!MiesciSie(z));
@@ -313,10 +343,10 @@ void PrintoutFitTest::checkFindsTextsThatAreCut() {
     r.strony << StronaRaportu{};
     StronaRaportu& s = r.strony[0];
     s.teksty << Tekst{QRectF(10, 10, 40, 4), "mieści się", {7}};
-    s.teksty << Tekst{QRectF(10, 20, -2, 4), "XXXXXXXX", {6.5}};          // no width left
-    s.teksty << Tekst{QRectF(280, 30, 20, 4), "Kasa PLN", {6}};            // past the page
+    s.teksty << Tekst{QRectF(10, 20, -2, 4), "XXXXXXXX", {6.5}};               // no width left
+    s.teksty << Tekst{QRectF(280, 30, 20, 4), "Kasa PLN", {6}};                // past the page
     s.teksty << Tekst{QRectF(10, 40, 11.6, 3), "100000,00 1000000,00", {6.5}}; // one line
-    s.teksty << Tekst{QRectF(10, 50, 10, 4), QString(), {6.5}};           // nothing to cut
+    s.teksty << Tekst{QRectF(10, 50, 10, 4), QString(), {6.5}};                // nothing to cut
     const QStringList bledy = TekstyNieMieszczaceSie(r);
     QCOMPARE(bledy.size(), 3);
     QVERIFY(bledy[0].contains("XXXXXXXX"));
@@ -383,9 +413,9 @@ void PrintoutFitTest::closingBlocksKeepTogetherAndNoHeaderStandsAlone() {
         const Raport r = WydrukListy(d, {true, DZIS});
         QVERIFY(r.iloscStron() >= 2);
         int strona = -1;
-        for (const QString& t : {QStringLiteral("OGÓŁEM:"), QStringLiteral("Wykonał:"),
-                                 QStringLiteral("Wypłaciłem kwotę USD:"),
-                                 QStringLiteral("Suma kontrolna:")}) {
+        for (const QString& t :
+             {QStringLiteral("OGÓŁEM:"), QStringLiteral("Wykonał:"),
+              QStringLiteral("Wypłaciłem kwotę USD:"), QStringLiteral("Suma kontrolna:")}) {
             int gdzie = -1;
             for (int s = 0; s < r.iloscStron(); ++s)
                 if (r.strony[s].znajdz(t)) gdzie = s;
@@ -401,9 +431,8 @@ void PrintoutFitTest::closingBlocksKeepTogetherAndNoHeaderStandsAlone() {
             for (const Tekst& t : p.teksty)
                 if (t.tresc.startsWith("NAZWISKO")) ++naStronie;
             if (p.znajdz("Lp."))
-                QVERIFY2(naStronie > 0, qPrintable(QStringLiteral("%1 pozycji, strona %2")
-                                                       .arg(n)
-                                                       .arg(s + 1)));
+                QVERIFY2(naStronie > 0,
+                         qPrintable(QStringLiteral("%1 pozycji, strona %2").arg(n).arg(s + 1)));
             // Every band inside the page, above the footer.
             for (const Tekst& t : p.teksty)
                 QVERIFY(t.pole.bottom() <= 210 - 10 + 1e-9);
@@ -417,12 +446,12 @@ void PrintoutFitTest::equivalentsRoundHalvesToEven_data() {
     QTest::addColumn<double>("kwota");
     QTest::addColumn<double>("kurs");
     QTest::addColumn<double>("pln");
-    QTest::newRow("tie to even down") << 100.50 << 4.25 << 427.12;      // 427,125
-    QTest::newRow("tie to even up") << 100.70 << 4.25 << 427.98;        // 427,975
-    QTest::newRow("tie .5 grosz up") << 0.03 << 0.5 << 0.02;            // 0,015
-    QTest::newRow("tie .5 grosz down") << 0.05 << 0.5 << 0.02;          // 0,025
-    QTest::newRow("just above tie") << 100.50 << 4.250001 << 427.13;    // 427,1251005
-    QTest::newRow("just below tie") << 100.50 << 4.249999 << 427.12;    // 427,1248995
+    QTest::newRow("tie to even down") << 100.50 << 4.25 << 427.12;   // 427,125
+    QTest::newRow("tie to even up") << 100.70 << 4.25 << 427.98;     // 427,975
+    QTest::newRow("tie .5 grosz up") << 0.03 << 0.5 << 0.02;         // 0,015
+    QTest::newRow("tie .5 grosz down") << 0.05 << 0.5 << 0.02;       // 0,025
+    QTest::newRow("just above tie") << 100.50 << 4.250001 << 427.13; // 427,1251005
+    QTest::newRow("just below tie") << 100.50 << 4.249999 << 427.12; // 427,1248995
     // Doubles stored just below a grosz: 0,29 is 0,28999… and 1,005 is 1,00499…; the stored
     // decimals are 0,29 and 1,005.
     QTest::newRow("0,29 x 100") << 0.29 << 100.0 << 29.0;
@@ -431,7 +460,7 @@ void PrintoutFitTest::equivalentsRoundHalvesToEven_data() {
     QTest::newRow("unrounded share") << 33.333333333333336 << 3.1234 << 104.11; // 104,1133…
     QTest::newRow("paper example") << 100.0 << 3.1234 << 312.34;
     QTest::newRow("30 000 USD") << 30000.0 << 3.1234 << 93702.0;
-    QTest::newRow("edge") << MAKS << 4.123456 << 41234559.96;     // 41 234 559,9587…
+    QTest::newRow("edge") << MAKS << 4.123456 << 41234559.96; // 41 234 559,9587…
     QTest::newRow("negative tie") << -100.50 << 4.25 << -427.12;
     QTest::newRow("zero") << 0.0 << 4.25 << 0.0;
 }
@@ -515,12 +544,25 @@ void PrintoutFitTest::grandTotalsReadBackFromThePdf() {
         {"lista P",
          WydrukListy(d, o),
          {"OGÓŁEM lista 3 000,33 PLN, z tego: 2 100,66 PLN, 45 000,99 USD, tj. 901,32 PLN",
-          "60 000,00(187 404,00)USD"}},
-        {"lista U", WydrukListy([&] { auto x = d; x.lista.typ = "U"; return x; }(), o),
+          "60 000,00", "(187 404,00)USD"}},
+        {"lista U",
+         WydrukListy(
+             [&] {
+                 auto x = d;
+                 x.lista.typ = "U";
+                 return x;
+             }(),
+             o),
          {"OGÓŁEM lista 3 000,33 PLN, z tego: 2 100,66 PLN, 45 000,99 USD, tj. 901,32 PLN"}},
         {"lista D", WydrukListy(dd, o), {"6 001,65", "2 100,66", "45 000,99", "901,32"}},
         {"lista D z podatkiem",
-         WydrukListy([&] { auto x = dd; x.lista.czy_podatek = "T"; return x; }(), o),
+         WydrukListy(
+             [&] {
+                 auto x = dd;
+                 x.lista.czy_podatek = "T";
+                 return x;
+             }(),
+             o),
          {"6 001,65", "68,31", "34,98", "2 100,66"}},
         {"przelewy PLN", WykazPrzelewow(pln, false, DZIS), {"OGÓŁEM przelewy: 246,90 PLN"}},
         {"przelewy walutowe",
@@ -533,13 +575,14 @@ void PrintoutFitTest::grandTotalsReadBackFromThePdf() {
          Pokwitowanie(osoby[0], {"JW", "PKW"}, "USD", DZIS),
          {"Kwituję odbiór kwoty 150,5 USD"}},
         {"należności osoby",
-         NaleznosciDlaOsoby([&] {
-             QList<PozycjaOsoby> x{naleznoscBrzegowa(0), naleznoscBrzegowa(1)};
-             x[0].p.dowyplaty = 1000.11;
-             x[1].p.dowyplaty = 2000.22;
-             return x;
-         }(),
-                            DZIS),
+         NaleznosciDlaOsoby(
+             [&] {
+                 QList<PozycjaOsoby> x{naleznoscBrzegowa(0), naleznoscBrzegowa(1)};
+                 x[0].p.dowyplaty = 1000.11;
+                 x[1].p.dowyplaty = 2000.22;
+                 return x;
+             }(),
+             DZIS),
          {"3 000,33"}},
         {"statystyka", WydrukStatystyki(st, {10, 20, 30}, "USD", DZIS), {"4321,09"}},
         {"PIT-11", RaportPit11(WydrukPit11::Calosc, {pit}), {"1 234,56"}},
