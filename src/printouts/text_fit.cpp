@@ -18,6 +18,11 @@ constexpr double kPikseliNaMm = kDpi / 25.4;
 constexpr double kTolerancja = 0.05; // mm
 constexpr double kKrok = 0.25;       // pt, one step of shrinking
 
+quint64 KluczCzcionki(const Czcionka& c) {
+    return (quint64(std::lround(c.punkty * 100)) << 4) | (c.pogrubiona ? 1 : 0) |
+           (c.kursywa ? 2 : 0) | (c.podkreslona ? 4 : 0) | (c.stalaSzerokosc ? 8 : 0);
+}
+
 const QFontMetricsF& Metryka(const Czcionka& c) {
     static QImage urzadzenie = [] {
         QImage i(1, 1, QImage::Format_ARGB32);
@@ -27,9 +32,7 @@ const QFontMetricsF& Metryka(const Czcionka& c) {
         return i;
     }();
     static QHash<quint64, QFontMetricsF*> metryki;
-    const quint64 klucz = (quint64(std::lround(c.punkty * 100)) << 4) | (c.pogrubiona ? 1 : 0) |
-                          (c.kursywa ? 2 : 0) | (c.podkreslona ? 4 : 0) |
-                          (c.stalaSzerokosc ? 8 : 0);
+    const quint64 klucz = KluczCzcionki(c);
     auto it = metryki.constFind(klucz);
     if (it != metryki.constEnd()) return **it;
     // Kept for the program's life: a handful of sizes and styles.
@@ -125,7 +128,14 @@ QFont FontRaportu(const Czcionka& c, double punktyUrzadzenia) {
 }
 
 double SzerokoscTekstu(const QString& tekst, const Czcionka& c) {
-    return Metryka(c).horizontalAdvance(tekst) / kPikseliNaMm;
+    // A list repeats its texts ("0,00", dates, the crosses): each is shaped once per font.
+    static QHash<QPair<quint64, QString>, double> zmierzone;
+    const QPair<quint64, QString> klucz(KluczCzcionki(c), tekst);
+    if (auto it = zmierzone.constFind(klucz); it != zmierzone.constEnd()) return *it;
+    if (zmierzone.size() > 50000) zmierzone.clear();
+    const double mm = Metryka(c).horizontalAdvance(tekst) / kPikseliNaMm;
+    zmierzone.insert(klucz, mm);
+    return mm;
 }
 
 double WysokoscLinii(const Czcionka& c) {
@@ -135,6 +145,9 @@ double WysokoscLinii(const Czcionka& c) {
 bool MiesciSie(const Tekst& t) {
     if (t.tresc.isEmpty()) return true;
     if (t.zawijaj) return MiesciSieZawijany(t);
+    if (!t.tresc.contains(u'\n'))
+        return SzerokoscTekstu(t.tresc, t.czcionka) <= t.pole.width() + kTolerancja &&
+               MiesciSieWWysokosci(1, t.czcionka, t.pole.height());
     const QStringList linie = t.tresc.split(u'\n');
     return MiesciSieWSzerokosci(linie, t.czcionka, t.pole.width()) &&
            MiesciSieWWysokosci(linie.size(), t.czcionka, t.pole.height());
