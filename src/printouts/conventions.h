@@ -30,6 +30,13 @@ QString LiniaProduktu(bool zAdresem = true);
 // text for no date.
 QString DataKonca(const QDate& d);
 
+// The PLN equivalent printed for a currency amount at a rate: the product of the two as they
+// are stored (each the shortest decimal that reads back as its double, so 0.29 is 0.29, not
+// 0.28999…), computed exactly in grosze and rounded halves to even (100,50 at 4,25 = 427,125
+// gives 427,12). Lists and transfer lists print and add up this value. Throws VexaError for a
+// product beyond 10^16 PLN or an amount that is not a number.
+double RownowartoscPln(double kwota, double kurs);
+
 // The unit-name header of the person card, the receipts and the cash-desk summary: the unit
 // settings NAZWA1 and NAZWA2, one line each.
 QStringList NaglowekJednostki(Database& db);

@@ -27,7 +27,7 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
     const QColor kolorSumPodatku = podatek ? QColor(Qt::black) : QColor(233, 233, 233);
     BudowaRaportu b(r);
     stopka(b);
-    const QList<Kol> k = kolumny({8, 35, 24, 20, 22, 22, 22, 22, 20, 20, 30, 20, 12});
+    const QList<Kol> k = kolumny({7, 35, 22, 20, 22, 22, 22, 22, 20, 20, 35, 20, 10}, b.szerokosc());
     auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Lp."},
@@ -65,7 +65,7 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
                 pln += kwotaKonta;
                 return {kwota(kwotaKonta), QString()};
             }
-            const double r = zaokraglij(static_cast<long double>(podstawa) * l.kursrach);
+            const double r = RownowartoscPln(podstawa, l.kursrach);
             wal += kwotaKonta;
             rown += r;
             return {kwota(kwotaKonta) + QStringLiteral(" (") + kwota(r) + u')',
@@ -78,9 +78,10 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
         const QString uwagi = UwagiPozycji(l, p, d.dniWolne.value(p.pesel));
         b.pasmo(4 * kWiersz + 1, [&](Pasmo& pa) {
             komorka(pa, k[0], 0, QString::number(lp), Wyrownanie::Prawo);
-            komorka(pa, k[1], 0, p.nazwisko + u' ' + p.imie, Wyrownanie::Lewo, {6.5, true});
-            komorka(pa, k[1], 1, p.stanowisko, Wyrownanie::Lewo);
-            komorka(pa, k[1], 2, p.nis, Wyrownanie::Lewo);
+            // The name has two lines of room; the post and the NIS follow under it.
+            nazwiskoWDwochLiniach(pa, k[1], 0, p.nazwisko + u' ' + p.imie);
+            komorka(pa, k[1], 2, p.stanowisko, Wyrownanie::Lewo);
+            komorka(pa, k[1], 3, p.nis, Wyrownanie::Lewo);
             komorka(pa, k[2], 0, p.imieojca, Wyrownanie::Lewo);
             komorka(pa, k[2], 1, p.pesel, Wyrownanie::Lewo);
             komorka(pa, k[2], 2, p.ste, Wyrownanie::Lewo);
@@ -116,10 +117,8 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
             komorka(pa, k[9], 1, kwota(p.innezwiekszenia));
             komorka(pa, k[9], 2, kwota(p.dowyplaty));
             komorka(pa, k[10], 0, kwota(p.rachunek));
-            komorka(pa, k[10], 1, k1.first);
-            malaLewa(pa, k[10], 1, k1.second);
-            komorka(pa, k[10], 2, k2.first);
-            malaLewa(pa, k[10], 2, k2.second);
+            kwotaZEtykieta(pa, k[10], 1, k1.first, k1.second);
+            kwotaZEtykieta(pa, k[10], 2, k2.first, k2.second);
             komorka(pa, k[11], 0, kwota(p.zaliczkawaluta));
             komorka(pa, k[11], 1, kwota(p.zaliczkapln));
             komorka(pa, k[11], 2, kwota(p.podatek_zaliczka), Wyrownanie::Prawo, kZwykla,
@@ -130,7 +129,9 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
         });
     }
 
-    // Summary: the rates on the left, the totals of every position under their columns.
+    // Summary: the rates on the left, the totals of every position under their columns; with
+    // the signatures, the cash payment and the closing line on one page.
+    b.zachowajRazem(5 * kWiersz + 2 + kWysokoscPodpisow + kWysokoscWyplaty + 8);
     b.pasmo(5 * kWiersz + 2, [&](Pasmo& pa) {
         pa.linia(0, 0.3, pa.szerokosc(), 0.3, 0.3);
         const double y = 1;
@@ -174,9 +175,12 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
         sum(11, 1, s.zaliczkapln);
         sum(11, 2, s.podatek, kolorSumPodatku);
         // Account totals: in PLN and, with currency accounts, the currency with its equivalent.
+        // The bottom line has the free line under it: a long currency total breaks there.
         auto konta = [&](int line, const QString& t) {
-            pa.tekst(k[10].x + 0.6, y + line * kWiersz, k[10].w - 1.2, kWiersz, t, {6.5, true},
-                     Wyrownanie::Prawo);
+            Tekst& x = pa.tekst(k[10].x + 0.6, y + line * kWiersz, k[10].w - 1.2,
+                                line == 2 ? 2 * kWiersz : kWiersz, t, {6.5, true},
+                                Wyrownanie::Prawo);
+            x.zawijaj = line == 2;
         };
         if (sr.wal1 + sr.wal2 > 0) {
             konta(1, kwota(sr.pln1 + sr.pln2) + QStringLiteral(" PLN"));
@@ -201,7 +205,10 @@ void wydrukDodatkowy(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLis
     const Lista& l = d.lista;
     BudowaRaportu b(r);
     stopka(b);
-    QList<double> szer{8, 55, 50, 24, 24, 24};
+    // With the tax column the others are narrower, so that "Podpis" keeps room for its crosses.
+    QList<double> szer = zPodatkiem ? QList<double>{8, 55, 40, 22, 22, 22}
+                                    : QList<double>{8, 55, 50, 24, 24, 24};
+    const double wKwoty = zPodatkiem ? 22 : 24;
     QList<QStringList> podpisy{{"Lp."},
                                {"Nazwisko i imię,", "stopień etatowy"},
                                {"Stanowisko, NIS"},
@@ -212,7 +219,7 @@ void wydrukDodatkowy(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLis
         szer << 22;
         podpisy << QStringList{"Zal. podatek"};
     }
-    szer << 24 << 24 << 24;
+    szer << wKwoty << wKwoty << wKwoty;
     podpisy << QStringList{"Rachunek"} << QStringList{"Kasa " + l.walutazaliczki}
             << QStringList{"Kasa PLN"};
     podpisy << QStringList{"Podpis"};
@@ -258,6 +265,7 @@ void wydrukDodatkowy(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLis
             pa.linia(0, 2 * kWiersz + 0.5, pa.szerokosc(), 2 * kWiersz + 0.5, 0.1);
         });
     }
+    b.zachowajRazem(3 * kWiersz + 2 + kWysokoscPodpisow + kWysokoscWyplaty);
     b.pasmo(3 * kWiersz + 2, [&](Pasmo& pa) {
         pa.linia(0, 0.3, pa.szerokosc(), 0.3, 0.3);
         pa.tekst(0.6, 1, k[2].x + k[2].w, kWiersz,

@@ -1,5 +1,6 @@
 #include "printouts/list_printout_parts.h"
 
+#include "data/error.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 #include "lists/list_kinds.h"
@@ -17,13 +18,23 @@ QString procent(double v) {
     return LiczbaOgolna(v);
 }
 
-QList<Kol> kolumny(const QList<double>& szerokosci) {
+namespace {
+
+[[noreturn]] void zaSzeroki(double zajete, double szerokosc) {
+    throw VexaError(QStringLiteral("Kolumny wydruku nie mieszczą się na stronie: %1 mm na %2 mm.")
+                        .arg(LiczbaOgolna(zajete), LiczbaOgolna(szerokosc)));
+}
+
+} // namespace
+
+QList<Kol> kolumny(const QList<double>& szerokosci, double szerokosc) {
     QList<Kol> k;
     double x = 0;
     for (double w : szerokosci) {
         k << Kol{x, w};
         x += w;
     }
+    if (x > szerokosc + 1e-9) zaSzeroki(x, szerokosc);
     return k;
 }
 
@@ -31,13 +42,31 @@ QList<Kol> kolumnyDoKonca(const QList<double>& szerokosci, double szerokosc) {
     double zajete = 0;
     for (double w : szerokosci)
         zajete += w;
-    return kolumny(QList<double>(szerokosci) << szerokosc - zajete);
+    if (szerokosc - zajete < kNajwezszaKolumna - 1e-9)
+        zaSzeroki(zajete + kNajwezszaKolumna, szerokosc);
+    return kolumny(QList<double>(szerokosci) << szerokosc - zajete, szerokosc);
 }
 
 void komorka(Pasmo& p, const Kol& k, int linia, const QString& tekst, Wyrownanie w,
              const Czcionka& c, const QColor& kolor) {
     Tekst& t = p.tekst(k.x + 0.6, linia * kWiersz, k.w - 1.2, kWiersz, tekst, c, w);
     t.kolor = kolor;
+}
+
+void nazwiskoWDwochLiniach(Pasmo& p, const Kol& k, int linia, const QString& tekst) {
+    Tekst& t = p.tekst(k.x + 0.6, linia * kWiersz, k.w - 1.2, 2 * kWiersz, tekst, {6.5, true});
+    t.zawijaj = true;
+}
+
+void kwotaZEtykieta(Pasmo& p, const Kol& k, int linia, const QString& kwota,
+                    const QString& etykieta, const Czcionka& c) {
+    constexpr double kEtykieta = 5; // mm, a three-letter currency code at 5.5 pt
+    if (etykieta.isEmpty()) {
+        komorka(p, k, linia, kwota, Wyrownanie::Prawo, c);
+        return;
+    }
+    malaLewa(p, k, linia, etykieta);
+    komorka(p, Kol{k.x + kEtykieta, k.w - kEtykieta}, linia, kwota, Wyrownanie::Prawo, c);
 }
 
 void malaLewa(Pasmo& p, const Kol& k, int linia, const QString& tekst) {
@@ -70,7 +99,8 @@ void pasmoTytulu(BudowaRaportu& b, const Lista& l, const QString& tytul, const Q
                  const QDate& dzis) {
     b.ustawTytul(dodatkowy.isNull() ? 31 : 36, [=](Pasmo& p) {
         p.tekst(0, 0, 90, 4, QStringLiteral("\"ZATWIERDZAM\""), {8, true}, Wyrownanie::Srodek);
-        p.tekst(0, 5, 90, 4, (l.dowodca1 + u' ' + l.dowodca2).trimmed(), {7}, Wyrownanie::Srodek);
+        // Two lines of room: a long commander's name breaks rather than shrinks to nothing.
+        p.tekst(0, 5, 90, 6.8, (l.dowodca1 + u' ' + l.dowodca2).trimmed(), {7}, Wyrownanie::Srodek);
         p.tekst(0, 12, 90, 4, l.dowodca3, {7}, Wyrownanie::Srodek);
         p.tekst(p.szerokosc() - 70, 0, 70, 4, LiniaDaty(dzis), {7}, Wyrownanie::Prawo);
         p.tekst(p.szerokosc() - 70, 5, 70, 4, liniaStatusu(l), {7, true}, Wyrownanie::Prawo);
@@ -109,7 +139,7 @@ void naglowekKolumn(BudowaRaportu& b, const QList<Kol>& k, const QList<QStringLi
 }
 
 void blokPodpisow(BudowaRaportu& b, const Lista& l, const QString& sfinansista) {
-    b.pasmo(18, [&](Pasmo& p) {
+    b.pasmo(kWysokoscPodpisow, [&](Pasmo& p) {
         const double w = p.szerokosc() / 3;
         const QStringList podpisy{QStringLiteral("Za zgodność z etatem:"),
                                   QStringLiteral("Wykonał:"), sfinansista};
@@ -123,14 +153,15 @@ void blokPodpisow(BudowaRaportu& b, const Lista& l, const QString& sfinansista) 
 
 void blokWyplaty(BudowaRaportu& b, const Lista& l, const QList<double>* nominaly,
                  const LicznikiBanknotow* liczniki) {
-    b.pasmo(24, [&](Pasmo& p) {
+    b.pasmo(kWysokoscWyplaty, [&](Pasmo& p) {
         p.tekst(0, 1, 80, 4, QStringLiteral("Wypłaciłem kwotę ") + l.walutazaliczki + u':',
                 {7, true});
         p.tekst(0, 7, 80, 4, QStringLiteral("Słownie:"), {7});
         p.tekst(0, 13, 80, 4, QStringLiteral("Data:"), {7});
         p.tekst(0, 19, 80, 4, QStringLiteral("Podpis:"), {7});
         if (!nominaly || !liczniki) return;
-        const double x0 = 100, wPodpisu = 26, w = (p.szerokosc() - x0 - wPodpisu) / 12;
+        // Twelve columns wide enough for a control sum of 99 999 999,99 at 5 pt.
+        const double x0 = 85, wPodpisu = 22, w = (p.szerokosc() - x0 - wPodpisu) / 12;
         const QStringList wiersze{QStringLiteral("Nominał:"), QStringLiteral("Ilość banknotów:"),
                                   QStringLiteral("Suma kontrolna:")};
         for (int r = 0; r < 3; ++r) {

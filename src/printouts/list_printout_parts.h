@@ -25,14 +25,26 @@ QString procent(double v);
 struct Kol {
     double x, w;
 };
-QList<Kol> kolumny(const QList<double>& szerokosci);
-// The columns of those widths and one more after them taking the rest of `szerokosc`.
+// The narrowest column a layout may end with (a signature, an amount).
+inline constexpr double kNajwezszaKolumna = 15;
+// The columns of those widths, which must add up to no more than `szerokosc` (the printable
+// width): a wider layout throws VexaError rather than print columns past the margin.
+QList<Kol> kolumny(const QList<double>& szerokosci, double szerokosc);
+// The columns of those widths and one more after them taking the rest of `szerokosc`, which
+// must leave at least kNajwezszaKolumna for it (else VexaError).
 QList<Kol> kolumnyDoKonca(const QList<double>& szerokosci, double szerokosc);
 
 // One text in a column's line (0-based).
 void komorka(Pasmo& p, const Kol& k, int linia, const QString& tekst,
              Wyrownanie w = Wyrownanie::Prawo, const Czcionka& c = kZwykla,
              const QColor& kolor = Qt::black);
+// The person's name in bold from a column's line, with the line under it as room to break a
+// long name into two lines (the painter wraps it from the box's top).
+void nazwiskoWDwochLiniach(Pasmo& p, const Kol& k, int linia, const QString& tekst);
+// An amount in a column's line with its small currency label on the left (none when empty);
+// the amount keeps clear of the label, so that shrinking it never runs it into the label.
+void kwotaZEtykieta(Pasmo& p, const Kol& k, int linia, const QString& kwota,
+                    const QString& etykieta, const Czcionka& c = kZwykla);
 // The small left part of a column's line (a day count, a percentage, a currency label).
 void malaLewa(Pasmo& p, const Kol& k, int linia, const QString& tekst);
 
@@ -48,6 +60,8 @@ void naglowekKolumn(BudowaRaportu& b, const QList<Kol>& k, const QList<QStringLi
 // the status line ("LISTA \"OTWARTA\"" / "LISTA \"ZAMKNIĘTA\"").
 QString liniaGrupy(const Lista& l);
 QString liniaStatusu(const Lista& l);
+// Heights of the signature block and of the cash-payment block, in mm.
+inline constexpr double kWysokoscPodpisow = 18, kWysokoscWyplaty = 24;
 // Signature block: "Za zgodność z etatem:", "Wykonał:" and the finance chief's title, each with
 // the list's name under it.
 void blokPodpisow(BudowaRaportu& b, const Lista& l, const QString& sfinansista);

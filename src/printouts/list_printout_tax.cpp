@@ -12,7 +12,7 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
     const Lista& l = d.lista;
     BudowaRaportu b(r);
     stopka(b);
-    const QList<Kol> k = kolumny({8, 35, 24, 22, 24, 24, 24, 24, 24, 34, 22, 12});
+    const QList<Kol> k = kolumny({8, 35, 24, 22, 24, 24, 24, 24, 24, 34, 22, 12}, b.szerokosc());
     auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Lp."},
@@ -45,9 +45,10 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
         };
         b.pasmo(5 * kWiersz + 1, [&](Pasmo& pa) {
             komorka(pa, k[0], 0, QString::number(lp));
-            komorka(pa, k[1], 0, p.nazwisko + u' ' + p.imie, Wyrownanie::Lewo, {6.5, true});
-            komorka(pa, k[1], 1, p.stanowisko, Wyrownanie::Lewo);
-            komorka(pa, k[1], 2, p.nis, Wyrownanie::Lewo);
+            // The name has two lines of room; the post and the NIS follow under it.
+            nazwiskoWDwochLiniach(pa, k[1], 0, p.nazwisko + u' ' + p.imie);
+            komorka(pa, k[1], 2, p.stanowisko, Wyrownanie::Lewo);
+            komorka(pa, k[1], 3, p.nis, Wyrownanie::Lewo);
             komorka(pa, k[2], 0, p.imieojca, Wyrownanie::Lewo);
             komorka(pa, k[2], 1, p.pesel, Wyrownanie::Lewo);
             komorka(pa, k[2], 2, p.ste, Wyrownanie::Lewo);
@@ -80,10 +81,10 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
             komorka(pa, k[8], 3, kwota(p.zaliczkaus));
             komorka(pa, k[9], 0, kwota(p.dowyplaty));
             komorka(pa, k[9], 1, kwota(p.rachunek));
-            komorka(pa, k[9], 2, kwota(p.rachunek1));
-            malaLewa(pa, k[9], 2, konto(p.rachunek1czywaluta, p.rachunek1));
-            komorka(pa, k[9], 3, kwota(p.rachunek2));
-            malaLewa(pa, k[9], 3, konto(p.rachunek2czywaluta, p.rachunek2));
+            kwotaZEtykieta(pa, k[9], 2, kwota(p.rachunek1),
+                           konto(p.rachunek1czywaluta, p.rachunek1));
+            kwotaZEtykieta(pa, k[9], 3, kwota(p.rachunek2),
+                           konto(p.rachunek2czywaluta, p.rachunek2));
             komorka(pa, k[10], 0, kwota(p.zaliczkawaluta));
             komorka(pa, k[10], 1, kwota(p.zaliczkapln));
             komorka(pa, k[10], 2, kwota(p.nfz1));
@@ -95,6 +96,7 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
             pa.linia(0, 5 * kWiersz + 0.5, pa.szerokosc(), 5 * kWiersz + 0.5, 0.1);
         });
     }
+    b.zachowajRazem(5 * kWiersz + 2 + kWysokoscPodpisow + kWysokoscWyplaty + 8);
     b.pasmo(5 * kWiersz + 2, [&](Pasmo& pa) {
         pa.linia(0, 0.3, pa.szerokosc(), 0.3, 0.3);
         const double y = 1;

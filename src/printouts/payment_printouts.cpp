@@ -13,7 +13,7 @@ namespace {
 
 // The columns of both transfer lists (landscape).
 QList<Kol> KolumnyPrzelewow(BudowaRaportu& b) {
-    QList<double> szer{8, 45, 24, 26, 42, 38, 52, 19};
+    QList<double> szer{8, 55, 22, 26, 40, 34, 48, 17};
     const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k,
                    {{"Lp."},
@@ -49,10 +49,8 @@ void WierszPrzelewu(BudowaRaportu& b, const QList<Kol>& k, int lp, const Pozycja
         komorka(pa, k[6], 1, p.nrachunek2, Wyrownanie::Lewo);
         komorka(pa, k[7], 0, p.bic1.trimmed(), Wyrownanie::Lewo, kMala);
         komorka(pa, k[7], 1, p.bic2.trimmed(), Wyrownanie::Lewo, kMala);
-        for (int i = 0; i < 2; ++i) {
-            if (!waluty[i].isEmpty()) malaLewa(pa, k[8], i, waluty[i]);
-            komorka(pa, k[8], i, kwoty[i], Wyrownanie::Prawo, {6.5, true});
-        }
+        for (int i = 0; i < 2; ++i)
+            kwotaZEtykieta(pa, k[8], i, kwoty[i], waluty[i], {6.5, true});
         pa.linia(0, 2 * kWiersz + 0.5, pa.szerokosc(), 2 * kWiersz + 0.5, 0.1);
     });
 }
@@ -118,11 +116,12 @@ Raport WykazPrzelewow(const DaneWydrukuListy& d, bool waluta, const QDate& dzis)
             suma += kw[i];
             if (waluta) {
                 waluty[i] = l.walutarach;
-                sumaPln += zaokraglij(static_cast<long double>(podstawa[i]) * l.kursrach);
+                sumaPln += RownowartoscPln(podstawa[i], l.kursrach);
             }
         }
         WierszPrzelewu(b, k, ++lp, p, kwoty, waluty);
     }
+    b.zachowajRazem(kWiersz + 2 + kWysokoscPodpisow + kWiersz + 3);
     Ogolem(b, k, QStringLiteral("OGÓŁEM"), {{8, suma}});
     blokPodpisow(b, l, d.sfinansista);
     b.pasmo(kWiersz + 3, [&](Pasmo& pa) {
@@ -154,6 +153,7 @@ Raport WykazPrzelewowNiepobranych(const DaneWydrukuListy& d, const QDate& dzis) 
         const QString waluty[2];
         WierszPrzelewu(b, k, ++lp, p, kwoty, waluty);
     }
+    b.zachowajRazem(kWiersz + 2 + kWysokoscPodpisow);
     Ogolem(b, k, QStringLiteral("OGÓŁEM"), {{8, suma}});
     blokPodpisow(b, l, d.sfinansista);
     b.zakoncz();
@@ -168,7 +168,7 @@ Raport ListaKasy(const DaneWydrukuListy& d, bool uproszczona, const QDate& dzis)
     BudowaRaportu b(r);
     stopka(b);
     // The last column takes the rest of the width: "Kasa PLN", or "Podpis" when simplified.
-    QList<double> szer = uproszczona ? QList<double>{8, 50, 28, 24, 25, 25}
+    QList<double> szer = uproszczona ? QList<double>{8, 56, 24, 22, 25, 25}
                                      : QList<double>{10, 80, 50, 35, 50};
     QList<QStringList> podpisy{{"Lp."},          {"Nazwisko i imię"},
                                {"Stopień etatowy"}, {"PESEL"},
@@ -213,9 +213,11 @@ Raport ListaKasy(const DaneWydrukuListy& d, bool uproszczona, const QDate& dzis)
         });
     }
     if (!uproszczona) {
+        b.zachowajRazem(kWiersz + 2 + kWysokoscPodpisow);
         Ogolem(b, k, QStringLiteral("OGÓŁEM:"), {{4, wal}, {5, pln}});
         blokPodpisow(b, l, d.sfinansista);
     } else {
+        b.zachowajRazem(3 * kWiersz + 3 + kWysokoscWyplaty);
         b.pasmo(3 * kWiersz + 3, [&](Pasmo& pa) {
             pa.linia(0, 0.3, pa.szerokosc(), 0.3, 0.3);
             const QStringList kursy{
@@ -256,8 +258,9 @@ Raport DeklaracjaWyplatyWKasie(const QList<Osoba>& osoby, const QStringList& nag
                     {"Podpis"}},
                    3);
     b.ustawTytul(30, [naglowekJednostki, dzis](Pasmo& p) {
-        p.tekst(0, 0, 120, 4, naglowekJednostki.value(0), {8, true});
-        p.tekst(0, 4.5, 120, 4, naglowekJednostki.value(1), {8, true});
+        // Each line of the unit's name has room to break into two.
+        p.tekst(0, 0, 125, 5.5, naglowekJednostki.value(0), {8, true});
+        p.tekst(0, 5.5, 125, 5.5, naglowekJednostki.value(1), {8, true});
         p.tekst(p.szerokosc() - 60, 0, 60, 4, LiniaDaty(dzis), {7}, Wyrownanie::Prawo);
         p.tekst(0, 13, p.szerokosc(), 6, QStringLiteral("DEKLARACJA WYPŁATY NALEŻNOŚCI ZAGRANICZNEJ"),
                 kTytul, Wyrownanie::Srodek);
@@ -273,8 +276,9 @@ Raport DeklaracjaWyplatyWKasie(const QList<Osoba>& osoby, const QStringList& nag
         if (o.pesel.isEmpty()) continue;
         ++lp;
         b.pasmo(h, [&](Pasmo& pa) {
+            // The whole row's height: a long name breaks into two lines, centred.
             auto kom = [&](int kol, const QString& t, Wyrownanie w, const Czcionka& c) {
-                pa.tekst(k[kol].x + 0.6, (h - kWiersz) / 2, k[kol].w - 1.2, kWiersz, t, c, w);
+                pa.tekst(k[kol].x + 0.6, 0.5, k[kol].w - 1.2, h - 1, t, c, w);
             };
             kom(0, QString::number(lp), Wyrownanie::Prawo, kZwykla);
             kom(1, (o.ste + u' ' + o.nazwisko + u' ' + o.imie).trimmed(), Wyrownanie::Lewo,

@@ -55,7 +55,7 @@ Raport Kartoteka(const QList<Osoba>& osoby, const OpcjeKartoteki& o,
     r.tytulZadania = TYTUL_KARTOTEKA;
     BudowaRaportu b(r);
     stopka(b);
-    QList<double> szer{10, 26, 50, 24, 26, 62, 30, 24};
+    QList<double> szer{10, 26, 54, 24, 26, 58, 30, 24};
     const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     naglowekKolumn(b, k,
                    {{"Lp."},
@@ -159,7 +159,7 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
     BudowaRaportu b(r);
     stopka(b);
     // Stacked columns, in the printout's order: one position takes three lines.
-    QList<double> szer{21, 19, 7, 25, 13, 20, 22, 20, 18, 20, 18, 20, 14, 22};
+    QList<double> szer{21, 26, 7, 25, 13, 20, 22, 20, 18, 20, 18, 20, 14, 15};
     const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
     auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
@@ -255,6 +255,7 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
             pa.linia(0, 3 * kWiersz + 0.5, pa.szerokosc(), 3 * kWiersz + 0.5, 0.1);
         });
     }
+    b.zachowajRazem(3 * kWiersz + 2);
     b.pasmo(3 * kWiersz + 2, [&](Pasmo& pa) {
         pa.linia(0, 0.3, pa.szerokosc(), 0.3, 0.3);
         const Czcionka g{6.5, true};

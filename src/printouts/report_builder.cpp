@@ -56,20 +56,21 @@ double BudowaRaportu::wolneMiejsce() const {
     return m_raport.strony.isEmpty() ? m_dol - m_margines - m_stopkaWys : m_dol - m_stopkaWys - m_y;
 }
 
-void BudowaRaportu::nowaStrona() {
+void BudowaRaportu::nowaStrona(bool zNaglowkiem) {
     m_raport.strony.append(StronaRaportu{});
+    m_pasmNaStronie = 0;
     m_y = m_margines;
     if (m_tytul && m_raport.strony.size() == 1) {
         Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
         m_tytul(p);
         m_y += m_tytulWys;
     }
-    m_pierwszePasmo = m_y + m_naglowekWys;
-    if (m_naglowek) {
+    if (m_naglowek && zNaglowkiem) {
         Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
         m_naglowek(p);
         m_y += m_naglowekWys;
     }
+    m_pierwszePasmo = m_y;
 }
 
 void BudowaRaportu::pasmo(double wysokosc, const Rysuj& rysuj) {
@@ -77,9 +78,55 @@ void BudowaRaportu::pasmo(double wysokosc, const Rysuj& rysuj) {
     if (m_raport.strony.isEmpty() ||
         (m_y + wysokosc > m_dol - m_stopkaWys && m_y > m_pierwszePasmo))
         nowaStrona();
-    Pasmo p(m_raport.strony.last(), m_margines, m_y, m_szerokosc);
+    StronaRaportu& s = m_raport.strony.last();
+    m_ostatnie =
+        Slad{s.ramki.size(), s.linie.size(), s.obrazy.size(), s.teksty.size(), m_y, wysokosc};
+    ++m_pasmNaStronie;
+    Pasmo p(s, m_margines, m_y, m_szerokosc);
     rysuj(p);
     m_y += wysokosc;
+}
+
+namespace {
+
+// Moves the items of a page from `od` on to the end of another page, `dy` mm lower.
+template <typename T, typename Przesun>
+void przenies(QList<T>& z, QList<T>& na, qsizetype od, Przesun przesun) {
+    for (qsizetype i = od; i < z.size(); ++i) {
+        T x = z[i];
+        przesun(x);
+        na << x;
+    }
+    z.resize(od);
+}
+
+} // namespace
+
+void BudowaRaportu::zachowajRazem(double wysokosc) {
+    if (m_raport.strony.isEmpty() || m_y + wysokosc <= m_dol - m_stopkaWys ||
+        m_y <= m_pierwszePasmo)
+        return;
+    if (m_pasmNaStronie < 2) {
+        nowaStrona(false);
+        return;
+    }
+    // The last band goes along: cut from this page, placed under the next page's header.
+    const Slad slad = m_ostatnie;
+    const qsizetype stara = m_raport.strony.size() - 1;
+    nowaStrona();
+    StronaRaportu& z = m_raport.strony[stara];
+    StronaRaportu& na = m_raport.strony.last();
+    const double dy = m_y - slad.y;
+    przenies(z.ramki, na.ramki, slad.ramki, [dy](Ramka& r) { r.pole.translate(0, dy); });
+    przenies(z.linie, na.linie, slad.linie, [dy](Linia& l) {
+        l.od.ry() += dy;
+        l.do_.ry() += dy;
+    });
+    przenies(z.obrazy, na.obrazy, slad.obrazy, [dy](Obraz& o) { o.pole.translate(0, dy); });
+    przenies(z.teksty, na.teksty, slad.teksty, [dy](Tekst& t) { t.pole.translate(0, dy); });
+    m_ostatnie.y = m_y;
+    m_pasmNaStronie = 1;
+    m_y += slad.wysokosc;
 }
 
 void BudowaRaportu::zakoncz() {

@@ -47,9 +47,15 @@ public:
 
     // A band of that height: on the current page when it fits, else on a new one.
     void pasmo(double wysokosc, const Rysuj& rysuj);
+    // The bands of the next `wysokosc` mm (the closing blocks: totals, signatures, banknotes,
+    // the closing line) stay together on one page. When they do not fit the room left, they
+    // start a new page and take the last band of this page with them, so that the column
+    // header of the new page has a row under it; when that band is the only one of its page,
+    // the new page gets no column header.
+    void zachowajRazem(double wysokosc);
     // Room left on the current page above the footer.
     double wolneMiejsce() const;
-    void nowaStrona();
+    void nowaStrona(bool zNaglowkiem = true);
     // Places the footers on every page; a report without a band still gets one page.
     void zakoncz();
 
@@ -60,6 +66,13 @@ private:
     double m_margines, m_szerokosc, m_dol;
     double m_y = 0;
     double m_pierwszePasmo = 0; // where the first band of the current page starts
+    // The last band placed: where its items start in the lists of its page, its top and
+    // height, and how many bands the page holds.
+    struct Slad {
+        qsizetype ramki = 0, linie = 0, obrazy = 0, teksty = 0;
+        double y = 0, wysokosc = 0;
+    } m_ostatnie;
+    int m_pasmNaStronie = 0;
     double m_naglowekWys = 0, m_stopkaWys = 0, m_tytulWys = 0;
     Rysuj m_naglowek, m_tytul;
     RysujStopke m_stopka;

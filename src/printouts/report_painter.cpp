@@ -1,6 +1,7 @@
 #include "printouts/report_painter.h"
 
 #include "data/error.h"
+#include "printouts/text_fit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,15 +18,10 @@ namespace vexa {
 namespace {
 
 QFont czcionka(const Czcionka& c, QPainter& painter, double pikseliNaMm) {
-    QFont f(c.stalaSzerokosc ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
     // A point is 25.4 / 72 mm; the size is given in the device's own points so that the text
     // comes out that many millimetres high whatever the device's resolution.
     const double dpi = painter.device() ? painter.device()->logicalDpiY() : 96.0;
-    f.setPointSizeF(c.punkty * 25.4 * pikseliNaMm / dpi);
-    f.setBold(c.pogrubiona);
-    f.setItalic(c.kursywa);
-    f.setUnderline(c.podkreslona);
-    return f;
+    return FontRaportu(c, c.punkty * 25.4 * pikseliNaMm / dpi);
 }
 
 QRectF naPiksele(const QRectF& mm, double k) {
@@ -52,12 +48,14 @@ void RysujStrone(QPainter& painter, const StronaRaportu& s, double k) {
     }
     for (const Obraz& o : s.obrazy)
         painter.drawImage(naPiksele(o.pole, k), o.obraz);
-    for (const Tekst& t : s.teksty) {
+    for (const Tekst& tekst : s.teksty) {
+        // A text wider than its box is drawn smaller, or broken into lines, never cut.
+        const Tekst t = DopasowanyTekst(tekst);
         painter.setFont(czcionka(t.czcionka, painter, k));
         painter.setPen(t.kolor);
         const QRectF box = naPiksele(t.pole, k);
         const int align =
-            (t.zawijaj ? Qt::AlignTop | Qt::TextWordWrap : Qt::AlignVCenter) |
+            (t.zawijaj ? Qt::AlignTop : Qt::AlignVCenter) |
             (t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
                                 : t.wyrownanie == Wyrownanie::Srodek ? Qt::AlignHCenter
                                                                      : Qt::AlignLeft);

@@ -262,7 +262,10 @@ PostepDrukowania PreviewPage::postep(const QString& opis) {
 }
 
 void PreviewPage::zamknij() {
-    if (m_ctx.nav) m_ctx.nav->pokazStrone(m_powrot.isEmpty() ? QStringLiteral("pusta") : m_powrot);
+    // The navigator's return page: every printout trigger sets it first, also one that ends up
+    // showing nothing new.
+    const QString powrot = m_ctx.nav ? m_ctx.nav->stan().stronaPowrotu : m_powrot;
+    if (m_ctx.nav) m_ctx.nav->pokazStrone(powrot.isEmpty() ? QStringLiteral("pusta") : powrot);
 }
 
 void PreviewPage::resizeEvent(QResizeEvent* event) {

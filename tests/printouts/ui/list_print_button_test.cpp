@@ -13,6 +13,7 @@ class ListPrintButtonTest : public QObject {
     Q_OBJECT
 private slots:
     void printsTheSelectedList();
+    void listOfAnUnknownKindStillReturnsToTheRegister();
 };
 
 void ListPrintButtonTest::printsTheSelectedList() {
@@ -47,6 +48,28 @@ void ListPrintButtonTest::printsTheSelectedList() {
     QVERIFY(!texts.contains("BORSUK JAN"));
     QCOMPARE(podglad->raport().tytulZadania, "LISTA NALEŻNOŚCI (VEXA-F)");
     QVERIFY(id > 0);
+    klik(f, "podgl", "sbpodglzamknij");
+    QCOMPARE(f.window().aktywnaStrona(), "listy");
+}
+
+void ListPrintButtonTest::listOfAnUnknownKindStillReturnsToTheRegister() {
+    AppFixture f(QDate(2027, 3, 31));
+    przygotuj(f);
+    osoba(f, "ADAMSKI", "75031512352");
+    lista(f);
+    f.db().exec("update lista set typ = 'X'");
+    // The previous printout of the day came from the person register.
+    auto* podglad = qobject_cast<PreviewPage*>(f.window().strona("podgl"));
+    Raport poprzedni;
+    poprzedni.strony << StronaRaportu{};
+    podglad->pokaz(poprzedni, "osoba");
+    f.find<QAbstractButton>("sblisty")->click();
+    klikKomorke(na<QTableView>(f, "listy", "dbglista"), 0, 5);
+    f.messages().clear();
+    f.messages().answer(TAK);
+    klik(f, "listy", "sblistywydruk");
+    QCOMPARE(f.window().aktywnaStrona(), "podgl");
+    QCOMPARE(f.window().stan().stronaPowrotu, "listy");
     klik(f, "podgl", "sbpodglzamknij");
     QCOMPARE(f.window().aktywnaStrona(), "listy");
 }
