@@ -70,6 +70,22 @@ constexpr PoleTekstu kPolaFormularza[] = {
     {&Osoba::brachunek2, "ebrachunek2", "BANK (dodatkowy rachunek)"},
     {&Osoba::orachunek2, "eorachunek2", "POSIADACZ (dodatkowy rachunek)"},
     {&Osoba::bic2, "ebic2", "KOD BIC (dodatkowy rachunek)"},
+    // The tax data page: named, though the editor cannot put the focus there.
+    {&Osoba::us_nazwa, "", "NAZWA (urząd skarbowy)"},
+    {&Osoba::us_ulica, "", "ADRES (urząd skarbowy)"},
+    {&Osoba::us_kod, "", "ADRES (urząd skarbowy)"},
+    {&Osoba::us_kod_is, "", "KOD IS"},
+    {&Osoba::us_nip, "", "NIP"},
+    {&Osoba::adr_kod, "", "KOD POCZTOWY (adres zamieszkania)"},
+    {&Osoba::adr_poczta, "", "POCZTA (adres zamieszkania)"},
+    {&Osoba::adr_gmina, "", "GMINA (adres zamieszkania)"},
+    {&Osoba::adr_powiat, "", "POWIAT (adres zamieszkania)"},
+    {&Osoba::adr_woj, "", "WOJEWÓDZTWO (adres zamieszkania)"},
+    {&Osoba::adr_kraj, "", "KRAJ (adres zamieszkania)"},
+    {&Osoba::adr_miejsc, "", "MIEJSCOWOŚĆ (adres zamieszkania)"},
+    {&Osoba::adr_ulica, "", "ULICA (adres zamieszkania)"},
+    {&Osoba::adr_nr_domu, "", "NR DOMU (adres zamieszkania)"},
+    {&Osoba::adr_nr_lok, "", "NR LOKALU (adres zamieszkania)"},
 };
 
 } // namespace
@@ -84,7 +100,7 @@ std::optional<std::pair<QString, QString>> ZnakSpozaCp1250Osoby(const Osoba& o) 
             return std::pair{opis(znak, QString::fromUtf8(p.etykieta)),
                              QString::fromLatin1(p.kontrolka)};
     }
-    // The columns the form does not edit (address, tax office, codes): named by the column.
+    // The columns no page edits (codes, flags): named by the column.
     for (const auto& c : Osoba::kolumny()) {
         const QVariant v = c.get(o);
         if (v.typeId() != QMetaType::QString) continue;

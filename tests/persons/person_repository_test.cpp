@@ -238,8 +238,10 @@ void PersonRepositoryTest::charactersTheFilesCannotCarryAreRefused() {
          "Znak „Ø” nie istnieje w stronie kodowej Windows-1250.\r\rPole: NAZWISKO", "enazwisko"},
         {&Osoba::orachunek2, "TROMSø", znak + "POSIADACZ (dodatkowy rachunek)", "eorachunek2"},
         {&Osoba::rozkazubyl, "ø 12", znak + "ROZKAZ (utrata uprawnień)", "erozkazubyl"},
-        // A column the form does not edit is named by the column.
-        {&Osoba::adr_miejsc, "Tromsø", znak + "adr_miejsc", ""},
+        // On the tax data page: named, no focus from the editor.
+        {&Osoba::adr_miejsc, "Tromsø", znak + "MIEJSCOWOŚĆ (adres zamieszkania)", ""},
+        // A column no page edits is named by the column.
+        {&Osoba::skrotpkw, "PKWø", znak + "skrotpkw", ""},
     };
     for (const Przypadek& p : przypadki) {
         Osoba o = f.valid();
