@@ -72,9 +72,10 @@ void PersonFileButtonsTest::zwsiFileIgnoresColumnsItDoesNotWrite() {
     const int a = osoba(f, Dane("ADAMSKI").zPeselem(pesel("8001011234")));
     // Tromsø in a column the account file does not carry blocks nobody.
     f.db().exec("update osoba set rachunek1 = '60 1020 1026 0000 0422 7020 1111', "
-                "orachunek1 = 'ADAMSKI JAN', adr_miejsc = 'Tromsø', zaz = ? where id = ?",
-                {QString(ZAZ_ZAZNACZONY), a});
+                "orachunek1 = 'ADAMSKI JAN', adr_miejsc = 'Tromsø' where id = ?",
+                {a});
     f.find<QAbstractButton>("sbzolnierze")->click();
+    f.db().exec("update osoba set zaz = ? where id = ?", {QString(ZAZ_ZAZNACZONY), a});
     QTemporaryDir dir;
     const QString txt = dir.filePath("osoby.txt");
     f.files().choose(txt);
