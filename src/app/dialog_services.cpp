@@ -34,9 +34,11 @@ QString QtFileDialogs::openFileName(const QString& title, const QString& dir,
 // A dialog object rather than getSaveFileName, so the default suffix is added before the
 // dialog asks whether to overwrite an existing file.
 QString QtFileDialogs::saveFileName(const QString& title, const QString& dir, const QString& filter,
-                                    const QString& defaultSuffix) {
+                                    const QString& defaultSuffix, PytanieONadpisanie pytanie) {
     QFileDialog dialog(m_parent, title, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                     pytanie == PytanieONadpisanie::BezPytania);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
     // With several file types, the one chosen decides: a name typed without an extension, or

@@ -34,7 +34,7 @@ public:
 
     QString openFileName(const QString& title, const QString& dir, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& dir, const QString& filter,
-                         const QString& defaultSuffix) override;
+                         const QString& defaultSuffix, PytanieONadpisanie pytanie) override;
 
 private:
     QPointer<QWidget> m_parent;

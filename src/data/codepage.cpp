@@ -88,10 +88,29 @@ QByteArray doCp1250(const QString& text, bool* ok) {
 }
 
 QByteArray toCp1250OrThrow(const QString& text) {
-    return encode(text, [](const QString& ch) {
-        throw VexaError(
-            QStringLiteral("Znak „%1” nie istnieje w stronie kodowej Windows-1250.").arg(ch));
-    });
+    return encode(text, [](const QString& ch) { throw VexaError(OpisZnakuSpozaCp1250(ch)); });
+}
+
+QString ZnakSpozaCp1250(const QString& text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (encodeUnit(u) >= 0) continue;
+        const bool para = QChar::isHighSurrogate(u) && i + 1 < n && text.at(i + 1).isLowSurrogate();
+        return text.mid(i, para ? 2 : 1);
+    }
+    return QString();
+}
+
+QString OpisZnakuSpozaCp1250(const QString& znak, const QString& gdzie) {
+    QString msg = QStringLiteral("Znak „%1” nie istnieje w stronie kodowej Windows-1250.").arg(znak);
+    if (!gdzie.isEmpty()) msg += QStringLiteral("\r\r") + gdzie;
+    return msg;
+}
+
+void SprawdzCp1250(const QString& text, const QString& gdzie) {
+    const QString znak = ZnakSpozaCp1250(text);
+    if (!znak.isEmpty()) throw VexaError(OpisZnakuSpozaCp1250(znak, gdzie));
 }
 
 QString zCp1250(const QByteArray& bytes) {

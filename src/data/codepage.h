@@ -22,6 +22,19 @@ QByteArray doCp1250(const QString& text, bool* ok = nullptr);
 // throws VexaError naming it.
 QByteArray toCp1250OrThrow(const QString& text);
 
+// The first character of the text that Windows-1250 lacks (a surrogate pair as one
+// character), or an empty text when the code page carries them all.
+QString ZnakSpozaCp1250(const QString& text);
+
+// The refusal of a character the code page lacks: "Znak „ø” nie istnieje w stronie kodowej
+// Windows-1250." and, when `gdzie` is not empty, two line breaks and `gdzie` (which field,
+// which person and column).
+QString OpisZnakuSpozaCp1250(const QString& znak, const QString& gdzie = QString());
+
+// Throws VexaError with OpisZnakuSpozaCp1250 when the text holds a character the code page
+// lacks; nothing otherwise.
+void SprawdzCp1250(const QString& text, const QString& gdzie);
+
 // Windows-1250 bytes to text; the five bytes the code page leaves undefined give U+FFFD.
 QString zCp1250(const QByteArray& bytes);
 

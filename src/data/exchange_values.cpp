@@ -1,5 +1,6 @@
 #include "data/exchange_values.h"
 
+#include "data/codepage.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "data/validators.h"
@@ -22,7 +23,32 @@ TypKolumny typZDeklaracji(const QString& decl) {
     return TypKolumny::Tekst;
 }
 
+// MAKS_LICZBA_PLIKU in millionths, the most a number of a file may hold.
+constexpr qlonglong kMaksMilionowych = 9'200'000'000'000'000'000LL;
+
 } // namespace
+
+bool LiczbaMiesciSieWPliku(double x) {
+    return std::isfinite(x) && std::fabs(x) <= MAKS_LICZBA_PLIKU;
+}
+
+QStringList WierszDoPliku(const std::function<QVariant(const QString&)>& wartosc,
+                          const QList<KolumnaTabeli>& kolumny, const QString& wiersz) {
+    QStringList out;
+    for (const KolumnaTabeli& c : kolumny) {
+        const QVariant v = wartosc(c.nazwa);
+        const QString gdzie = wiersz + QStringLiteral(", kolumna „") + c.nazwa + QStringLiteral("”.");
+        if (c.typ == TypKolumny::Liczba && !LiczbaMiesciSieWPliku(v.toDouble()))
+            throw VexaError(QStringLiteral("Liczby „%1” nie można zapisać w pliku: plik mieści "
+                                           "liczby od -9200000000000 do 9200000000000.\r\r")
+                                .arg(v.toString()) +
+                            gdzie);
+        const QString tekst = WartoscDoPliku(v, c.typ);
+        SprawdzCp1250(tekst, gdzie);
+        out << tekst;
+    }
+    return out;
+}
 
 // "names or values" line: each field followed by a TAB, then "#" and a TAB.
 QString LiniaPol(const QStringList& pola) {
@@ -47,8 +73,11 @@ QString WartoscDoPliku(const QVariant& v, TypKolumny typ) {
         return BezTabulatorow(v.isNull() ? QString() : v.toString());
     case TypKolumny::Data:
         return DataNaTekst(DataZBazy(v));
-    case TypKolumny::Liczba:
-        return QString::number(std::llrint(v.toDouble() * 1000000.0));
+    case TypKolumny::Liczba: {
+        const double x = v.toDouble();
+        if (!LiczbaMiesciSieWPliku(x)) return QString();
+        return QString::number(std::llrint(x * 1000000.0));
+    }
     case TypKolumny::Calkowita:
         return QString::number(v.toLongLong());
     }
@@ -74,6 +103,8 @@ QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok) {
         }
     case TypKolumny::Liczba: {
         const qlonglong n = t.toLongLong(ok);
+        // Beyond the limit a writer never goes: a damaged file, or one whose number wrapped.
+        if (*ok && (n > kMaksMilionowych || n < -kMaksMilionowych)) *ok = false;
         return *ok ? QVariant(double(n) / 1000000.0) : QVariant();
     }
     case TypKolumny::Calkowita: {

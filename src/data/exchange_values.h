@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 
 namespace vexa {
 
@@ -23,10 +24,22 @@ struct KolumnaTabeli {
 // The columns of a table in their order, each with the kind of value it holds.
 QList<KolumnaTabeli> KolumnyTabeli(Database& db, const QString& tabela);
 
+// The largest amount (either sign) a file carries: in millionths it stays within 64 bits.
+inline constexpr double MAKS_LICZBA_PLIKU = 9.2e12;
+// A finite number within ±MAKS_LICZBA_PLIKU.
+bool LiczbaMiesciSieWPliku(double x);
+
 // One value as a list file writes it: text without TABs, a date DD.MM.YYYY ("00.00.0000" for
-// none), a floating-point number in millionths, an integer as it is.
+// none), a floating-point number in millionths, an integer as it is. A number the file cannot
+// carry (infinite, NaN, beyond MAKS_LICZBA_PLIKU) gives an empty text: WierszDoPliku refuses it.
 QString WartoscDoPliku(const QVariant& v, TypKolumny typ);
-// The value back; false in *ok for a text that is no number or no date.
+// The values of one row as a file writes them, each column's value taken from `wartosc` by
+// the column's name. A number the file cannot carry or a text with a character Windows-1250
+// lacks throws VexaError naming `wiersz` (which row: "Osoba: NOWAK JAN") and the column.
+QStringList WierszDoPliku(const std::function<QVariant(const QString&)>& wartosc,
+                          const QList<KolumnaTabeli>& kolumny, const QString& wiersz);
+// The value back; false in *ok for a text that is no number or no date, and for a number
+// beyond ±MAKS_LICZBA_PLIKU.
 QVariant WartoscZPliku(const QString& tekst, TypKolumny typ, bool* ok);
 
 // A line of names or values: each field followed by a TAB, then "#" and a TAB.

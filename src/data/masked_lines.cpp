@@ -24,9 +24,9 @@ QString failure(const QIODevice& device, const QString& what) {
     return msg;
 }
 
-qsizetype countFields(const QByteArray& raw) {
-    // A TAB masks to 0x53; counting in the raw bytes spares decoding each attempt.
-    return raw.count(char('\t' ^ MASKA)) + 1;
+// A TAB masks to 0x53; counting in the raw bytes spares decoding the pieces.
+qsizetype countTabs(const QByteArray& raw) {
+    return raw.count(char('\t' ^ MASKA));
 }
 
 } // namespace
@@ -107,11 +107,15 @@ std::optional<QString> MaskedLineReader::CzytajLinie() {
 std::optional<QString> MaskedLineReader::CzytajRekord(int pola) {
     auto raw = nextRawPiece();
     if (!raw) return std::nullopt;
-    while (countFields(*raw) < pola) {
+    // The fields are counted piece by piece (the CR LF put back holds no TAB), so joining
+    // many short pieces stays linear in their length.
+    qsizetype fields = countTabs(*raw) + 1;
+    while (fields < pola) {
         const auto more = nextRawPiece();
         if (!more) break;
         raw->append("\r\n", 2);
         raw->append(*more);
+        fields += countTabs(*more);
     }
     return zCp1250(Maskuj(*raw));
 }

@@ -30,6 +30,10 @@ public:
     int Komunikat(int, const QString&) override { return TAK; }
 };
 
+// Whether the save dialog itself asks before an existing file is chosen. It does not where
+// the program asks its own question afterwards or overwrites without one.
+enum class PytanieONadpisanie { WOknie, BezPytania };
+
 // File choosers. An empty result means the user cancelled.
 class FileDialogs {
 public:
@@ -39,7 +43,7 @@ public:
                                  const QString& filter) = 0;
     // defaultSuffix (without the dot) is added when the user types a name without one.
     virtual QString saveFileName(const QString& title, const QString& dir, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& defaultSuffix, PytanieONadpisanie pytanie) = 0;
 };
 
 } // namespace vexa

@@ -69,11 +69,8 @@ QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, cons
             n << c.nazwa;
         return n;
     };
-    auto wiersz = [](const QSqlQuery& q, const QList<KolumnaTabeli>& k) {
-        QStringList v;
-        for (const KolumnaTabeli& c : k)
-            v << WartoscDoPliku(q.value(c.nazwa), c.typ);
-        return v;
+    auto wiersz = [](const QSqlQuery& q, const QList<KolumnaTabeli>& k, const QString& opis) {
+        return WierszDoPliku([&q](const QString& c) { return q.value(c); }, k, opis);
     };
     QByteArray bytes;
     QBuffer out(&bytes);
@@ -87,7 +84,8 @@ QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, cons
     PiszLinie(out, LiniaPol(nazwy(kp)));
     QSqlQuery l = db.exec(QStringLiteral("select * from lista where id = ?"), {idlisty});
     l.next();
-    PiszLinie(out, LiniaPol(wiersz(l, kl)));
+    PiszLinie(out, LiniaPol(wiersz(l, kl,
+                                   QStringLiteral("Lista ") + l.value(QStringLiteral("nr")).toString())));
     QSqlQuery p = db.exec(kolejnosc == KolejnoscPozycji::Nis
                               ? QStringLiteral("select * from pozycja where idlisty = ? order by "
                                                "nis, id")
@@ -95,7 +93,12 @@ QByteArray PlikListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc, cons
                                                "nazwisko, imie, id"),
                           {idlisty});
     while (p.next())
-        PiszLinie(out, LiniaPol(wiersz(p, kp)));
+        PiszLinie(out, LiniaPol(wiersz(p, kp,
+                                       QStringLiteral("Pozycja: ") +
+                                           p.value(QStringLiteral("nazwisko")).toString() + u' ' +
+                                           p.value(QStringLiteral("imie")).toString() +
+                                           QStringLiteral(" (PESEL ") +
+                                           p.value(QStringLiteral("pesel")).toString() + u')')));
     return bytes;
 }
 

@@ -88,6 +88,31 @@ void dopisz(QByteArray& plik, const QString& tekst) {
     plik += "\r\n";
 }
 
+// Before a transfer line is built: every text it takes, each named by where it comes from, so
+// a character Windows-1250 lacks is refused naming the person and the column (or the setting,
+// or the title line).
+void sprawdzZnaki(const Pozycja& p, int ktore, const PlatnikPrzelewow& u,
+                  const OpcjePrzelewow& o) {
+    const Konto k = konto(p, ktore);
+    const QString n = QString::number(ktore);
+    const QString osoba = QStringLiteral("Pozycja: ") + p.nazwisko + u' ' + p.imie +
+                          QStringLiteral(" (PESEL ") + p.pesel + QStringLiteral("), kolumna „");
+    const std::pair<QString, QString> pola[] = {
+        {p.nazwisko, osoba + QStringLiteral("nazwisko”.")},
+        {p.imie, osoba + QStringLiteral("imie”.")},
+        {k.bank, osoba + QStringLiteral("brachunek") + n + QStringLiteral("”.")},
+        {k.wlasciciel, osoba + QStringLiteral("orachunek") + n + QStringLiteral("”.")},
+        {k.numer, osoba + QStringLiteral("nrachunek") + n + QStringLiteral("”.")},
+        {k.bic, osoba + QStringLiteral("bic") + n + QStringLiteral("”.")},
+        {u.bank, QStringLiteral("Ustawienia jednostki, pole „BANK”.")},
+        {u.posiadacz, QStringLiteral("Ustawienia jednostki, pole „POSIADACZ”.")},
+        {u.konto, QStringLiteral("Ustawienia jednostki, pole „KONTO”.")},
+        {u.klbudzet, QStringLiteral("Ustawienia jednostki, pole „KLBUDZET”.")},
+        {o.tytul1 + o.tytul2 + o.tytul3, QStringLiteral("Pole „TYTUŁEM”.")}};
+    for (const auto& [tekst, gdzie] : pola)
+        SprawdzCp1250(tekst, gdzie);
+}
+
 } // namespace
 
 PlatnikPrzelewow PlatnikPrzelewow::z(Database& db) {
@@ -111,7 +136,8 @@ WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje
         dopisz(w.waluta, o.dataWaluty.toString(u"dd/MM/yyyy"));
     }
     QStringList odrzucone;
-    auto przelew = [&](const Pozycja& p, const Konto& k, double kwota, bool naWalute) {
+    auto przelew = [&](const Pozycja& p, int ktore, double kwota, bool naWalute) {
+        const Konto k = konto(p, ktore);
         const bool dobry = poprawny(k, platnik);
         if (!dobry) {
             odrzucone << kWciecie + p.nazwisko + u' ' + p.imie + QStringLiteral(" - ") +
@@ -122,6 +148,7 @@ WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje
             return;
         }
         if (naWalute ? !walTak : !plnTak) return; // left out by the filter: not counted
+        sprawdzZnaki(p, ktore, platnik, o);
         dopisz(naWalute ? w.waluta : w.pln, linia(k, kwota, naWalute, waluta, p, platnik, o));
         (naWalute ? w.walWykonane : w.plnWykonane) += 1;
         (naWalute ? w.walKwota : w.plnKwota) += kwota;
@@ -129,14 +156,14 @@ WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje
     for (const Pozycja& p : pozycje) {
         if (o.niepobrane) {
             if (p.zaliczkapln > 0 && p.niepobranewkasie == QLatin1String("N"))
-                przelew(p, konto(p, 1), p.zaliczkapln, false);
+                przelew(p, 1, p.zaliczkapln, false);
             continue;
         }
         if (p.zaz != QString(ZAZ_ZAZNACZONY)) continue;
         ++w.osoby;
         for (int ktore : {1, 2}) {
             const Konto k = konto(p, ktore);
-            if (k.kwota > 0) przelew(p, k, k.kwota, k.waluta);
+            if (k.kwota > 0) przelew(p, ktore, k.kwota, k.waluta);
         }
     }
     if (o.niepobrane) {
@@ -183,16 +210,11 @@ WynikPrzelewow PrzelewyListy(Database& db, int idlisty, KolejnoscPozycji kolejno
 }
 
 void ZapiszPrzelewy(const WynikPrzelewow& w, const QString& plikPln, bool niepobrane) {
-    if (w.zostajePln)
-        ZapiszPlik(plikPln, w.pln);
-    else
-        UsunPlik(plikPln);
-    if (niepobrane) return;
-    const QString walutowy = PlikWalutowy(plikPln);
-    if (w.zostajeWaluta)
-        ZapiszPlik(walutowy, w.waluta);
-    else
-        UsunPlik(walutowy);
+    QList<PlikZestawu> pliki{{plikPln, w.zostajePln ? std::optional(w.pln) : std::nullopt}};
+    if (!niepobrane)
+        pliki << PlikZestawu{PlikWalutowy(plikPln),
+                             w.zostajeWaluta ? std::optional(w.waluta) : std::nullopt};
+    ZapiszPlikiRazem(pliki);
 }
 
 } // namespace vexa

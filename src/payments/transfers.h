@@ -53,7 +53,8 @@ QString PlikWalutowy(const QString& plikPln);
 // A transfer lacking the account's bank, owner or number, or the payer's BANK, POSIADACZ or
 // KONTO is refused: listed in the report and written nowhere. A double quote inside a value
 // is written as an apostrophe, so the quoted fields of a line always stay apart.
-// Throws VexaError when a text holds a character the Windows-1250 code page lacks.
+// Throws VexaError when a text holds a character the Windows-1250 code page lacks, naming
+// the person and the column (or the setting, or the title).
 WynikPrzelewow GenerujPrzelewy(const Lista& lista, const QList<Pozycja>& pozycje,
                                const PlatnikPrzelewow& platnik, const OpcjePrzelewow& opcje);
 
@@ -63,8 +64,9 @@ WynikPrzelewow PrzelewyListy(Database& db, int idlisty, KolejnoscPozycji kolejno
                              const OpcjePrzelewow& opcje);
 
 // Writes the files of a run: the chosen file and its currency file, each replaced whole or
-// removed when it is not to remain (a stale file of an earlier run goes too). Throws VexaError
-// with a Polish message when a file cannot be written.
+// removed when it is not to remain (a stale file of an earlier run goes too). Both change
+// together or neither: a failure leaves the files of the earlier run. Throws VexaError with a
+// Polish message when a file cannot be written.
 void ZapiszPrzelewy(const WynikPrzelewow& wynik, const QString& plikPln, bool niepobrane);
 
 } // namespace vexa

@@ -58,7 +58,16 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje) {
     const bool dodatkowa = lista.typ == QLatin1String("D");
     const QString opis = PoleZwsi(OpisRodzaju(lista.rodzaj), 50);
     const QString rodzaj = PoleZwsi(lista.rodzaj, 4);
+    SprawdzCp1250(lista.rodzaj, QStringLiteral("Lista ") + lista.nr +
+                                    QStringLiteral(", kolumna „rodzaj”."));
     for (const Pozycja& p : pozycje) {
+        // The texts of the position these files take, each named if it holds a character
+        // Windows-1250 lacks.
+        const QString osoba = QStringLiteral("Pozycja: ") + p.nazwisko + u' ' + p.imie +
+                              QStringLiteral(" (PESEL ") + p.pesel + QStringLiteral("), kolumna „");
+        SprawdzCp1250(p.pesel, osoba + QStringLiteral("pesel”."));
+        SprawdzCp1250(p.nrachunek1, osoba + QStringLiteral("nrachunek1”."));
+        SprawdzCp1250(p.nrachunek2, osoba + QStringLiteral("nrachunek2”."));
         const QString pesel = PoleZwsi(p.pesel, 11);
         if (p.innezmniejszenia > 0)
             dopisz(f.zaliczka, f.ileZaliczka,
@@ -118,13 +127,11 @@ QString ZapiszPlikiZwsi(const PlikiZwsi& f, const QString& wybranyPlik) {
                  {"rachunek_", f.rachunek, f.ileRachunek},
                  {"zaliczka_", f.zaliczka, f.ileZaliczka},
                  {"niepobrane_", f.niepobrane, f.ileNiepobrane}};
-    for (const auto& p : pliki) {
-        const QString sciezka = folder.filePath(QString::fromLatin1(p.przedrostek) + nazwa);
-        if (p.ile > 0)
-            ZapiszPlik(sciezka, p.bajty);
-        else
-            UsunPlik(sciezka);
-    }
+    QList<PlikZestawu> zestaw;
+    for (const auto& p : pliki)
+        zestaw << PlikZestawu{folder.filePath(QString::fromLatin1(p.przedrostek) + nazwa),
+                              p.ile > 0 ? std::optional(p.bajty) : std::nullopt};
+    ZapiszPlikiRazem(zestaw);
     return QDir::toNativeSeparators(folder.absolutePath());
 }
 

@@ -37,8 +37,9 @@ PlikiZwsi GenerujPlikiZwsi(const Lista& lista, const QList<Pozycja>& pozycje);
 PlikiZwsi PlikiZwsiListy(Database& db, int idlisty, KolejnoscPozycji kolejnosc);
 
 // The four files beside the chosen name (folder/kasa_name, ...); those that got no record are
-// removed, also when an earlier run left one. Returns the folder. Throws VexaError with a
-// Polish message when a file cannot be written.
+// removed, also when an earlier run left one; all four together or none (a failure leaves the
+// files of the earlier run). Returns the folder. Throws VexaError with a Polish message when a
+// file cannot be written.
 QString ZapiszPlikiZwsi(const PlikiZwsi& pliki, const QString& wybranyPlik);
 
 // The information shown after writing: "Pliki dla ZWSI RON zostały utworzone." and the folder.

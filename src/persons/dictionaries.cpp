@@ -1,5 +1,6 @@
 #include "persons/dictionaries.h"
 
+#include "data/codepage.h"
 #include "data/database.h"
 #include "data/messages.h"
 
@@ -40,6 +41,19 @@ std::optional<BladSlownika> SprawdzPozycje(Slownik s, const PozycjaSlownika& p) 
     const OpisSlownika& o = opisSlownika(s);
     if (p.skrot.trimmed().isEmpty()) return BladSlownika{o.brakSkrotu, o.poleSkrotu};
     if (p.nazwa.trimmed().isEmpty()) return BladSlownika{o.brakNazwy, o.poleNazwy};
+    // Short names and names go to persons, lists and their files, all Windows-1250.
+    const struct {
+        const QString& tekst;
+        const QString& pole;
+        const char* etykieta;
+    } pola[] = {{p.skrot, o.poleSkrotu, "SKRÓT"}, {p.nazwa, o.poleNazwy, "NAZWA"}};
+    for (const auto& f : pola) {
+        const QString znak = ZnakSpozaCp1250(f.tekst);
+        if (!znak.isEmpty())
+            return BladSlownika{OpisZnakuSpozaCp1250(znak, QStringLiteral("Pole: ") +
+                                                               QString::fromUtf8(f.etykieta)),
+                                f.pole};
+    }
     return std::nullopt;
 }
 

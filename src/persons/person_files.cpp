@@ -43,7 +43,24 @@ template <class F> void zaznaczeni(Database& db, const QList<int>& listowane, F&
         if (rows.contains(id)) zrob(id, rows.value(id));
 }
 
+// Which person a refusal of a writer is about: "Osoba: NOWAK JAN (PESEL 80010112345)".
+QString opisOsoby(const QVariantMap& row) {
+    return QStringLiteral("Osoba: ") + row.value(QStringLiteral("nazwisko")).toString() + u' ' +
+           row.value(QStringLiteral("imie")).toString() + QStringLiteral(" (PESEL ") +
+           row.value(QStringLiteral("pesel")).toString() + u')';
+}
+
 } // namespace
+
+int IluZaznaczonych(Database& db, const QList<int>& listowane) {
+    int n = 0;
+    QSqlQuery q = db.exec(QStringLiteral("select id from osoba where zaz = ?"),
+                          {QString(ZAZ_ZAZNACZONY)});
+    const QSet<int> lista(listowane.cbegin(), listowane.cend());
+    while (q.next())
+        if (lista.contains(q.value(0).toInt())) ++n;
+    return n;
+}
 
 QByteArray PlikOsob(Database& db, const QList<int>& listowane, int* ile) {
     const QList<KolumnaTabeli> k = kolumnyOsob(db);
@@ -58,10 +75,9 @@ QByteArray PlikOsob(Database& db, const QList<int>& listowane, int* ile) {
     PiszLinie(out, LiniaPol(nazwy));
     int n = 0;
     zaznaczeni(db, listowane, [&](int, const QVariantMap& row) {
-        QStringList v;
-        for (const KolumnaTabeli& c : k)
-            v << WartoscDoPliku(row.value(c.nazwa.toLower()), c.typ);
-        PiszLinie(out, LiniaPol(v));
+        PiszLinie(out, LiniaPol(WierszDoPliku(
+                           [&row](const QString& c) { return row.value(c.toLower()); }, k,
+                           opisOsoby(row))));
         ++n;
     });
     if (ile) *ile = n;
@@ -89,6 +105,7 @@ OsobyZPliku CzytajPlikOsob(Database& db, const QByteArray& bytes) {
             blad(3, QStringLiteral("kartoteka nie ma kolumny „%1”.").arg(c));
     int nr = 4;
     while (auto l = r.CzytajRekord(n + 1)) {
+        if (l->isEmpty() && r.koniec()) break; // an empty last line ends the file
         f.wiersze << PolaWiersza(*l, n, kRodzaj, nr);
         WartosciWiersza(f.kolumny, f.wiersze.last(), typy, kRodzaj, nr);
         ++nr;
@@ -118,10 +135,25 @@ int DopiszOsobyZPliku(Database& db, const OsobyZPliku& f, const QSet<QString>& l
 }
 
 QByteArray PlikOsobZwsi(Database& db, const QList<int>& listowane, QList<int>* osoby) {
-    QStringList linie{QStringLiteral("JG\tDział\tNazwisko i imię\tPesel\tUlica\tKod. Poczt.\t"
-                                     "Miejsc.\tKraj\tTelefon\tFax\tNr Ident. Pod.\tKraj banku\t"
-                                     "Kod banku\tKonto bankowe\tKod kontrolny banku\tNazwa "
-                                     "Posiadacza konta\tIdentyfikator JW\tStopień")};
+    const QStringList naglowek{QStringLiteral("JG"),
+                               QStringLiteral("Dział"),
+                               QStringLiteral("Nazwisko i imię"),
+                               QStringLiteral("Pesel"),
+                               QStringLiteral("Ulica"),
+                               QStringLiteral("Kod. Poczt."),
+                               QStringLiteral("Miejsc."),
+                               QStringLiteral("Kraj"),
+                               QStringLiteral("Telefon"),
+                               QStringLiteral("Fax"),
+                               QStringLiteral("Nr Ident. Pod."),
+                               QStringLiteral("Kraj banku"),
+                               QStringLiteral("Kod banku"),
+                               QStringLiteral("Konto bankowe"),
+                               QStringLiteral("Kod kontrolny banku"),
+                               QStringLiteral("Nazwa Posiadacza konta"),
+                               QStringLiteral("Identyfikator JW"),
+                               QStringLiteral("Stopień")};
+    QByteArray bytes = toCp1250OrThrow(naglowek.join(u'\t')) + "\r\n";
     if (osoby) osoby->clear();
     zaznaczeni(db, listowane, [&](int id, const QVariantMap& row) {
         auto tekst = [&](const char* pole) {
@@ -132,7 +164,7 @@ QByteArray PlikOsobZwsi(Database& db, const QList<int>& listowane, QList<int>* o
             const QString konto = tekst(k == 1 ? "rachunek1" : "rachunek2");
             if (konto.isEmpty()) continue;
             const QString a = BezSpacji(konto);
-            linie << QStringList{QStringLiteral("2056"),
+            const QStringList pola{QStringLiteral("2056"),
                                  QStringLiteral("2056"),
                                  tekst("nazwisko") + u' ' + tekst("imie"),
                                  tekst("pesel"),
@@ -149,16 +181,19 @@ QByteArray PlikOsobZwsi(Database& db, const QList<int>& listowane, QList<int>* o
                                  a.mid(0, 2),
                                  tekst(k == 1 ? "orachunek1" : "orachunek2"),
                                  QStringLiteral("4731086"),
-                                 tekst("ste")}
-                         .replaceInStrings(QStringLiteral("\t"), QString())
-                         .join(u'\t');
+                                 tekst("ste")};
+            // Only the columns written are checked: the file is built from them alone.
+            for (int i = 0; i < pola.size(); ++i)
+                SprawdzCp1250(pola[i], opisOsoby(row) + QStringLiteral(", kolumna „") +
+                                           naglowek[i] + QStringLiteral("”."));
+            bytes += toCp1250OrThrow(
+                         QStringList(pola).replaceInStrings(QStringLiteral("\t"), QString())
+                             .join(u'\t')) +
+                     "\r\n";
             wyslana = true;
         }
         if (wyslana && osoby) *osoby << id;
     });
-    QByteArray bytes;
-    for (const QString& l : linie)
-        bytes += toCp1250OrThrow(l) + "\r\n";
     return bytes;
 }
 

@@ -16,8 +16,12 @@ class Database;
 
 inline const QString NIE_PLIK_OSOB = QStringLiteral("Wybrany plik nie zawiera danych osobowych...");
 
+// How many of the listed persons are marked.
+int IluZaznaczonych(Database& db, const QList<int>& listowane);
+
 // The marked persons among `listowane` (ids in the order shown), as a person file; *ile tells
-// how many were written (0: nobody is marked).
+// how many were written (0: nobody is marked). A value the file cannot carry (a character
+// Windows-1250 lacks, a number beyond its range) throws VexaError naming the person and column.
 QByteArray PlikOsob(Database& db, const QList<int>& listowane, int* ile);
 
 // A person file read and checked, not yet written anywhere.
@@ -36,7 +40,9 @@ OsobyZPliku CzytajPlikOsob(Database& db, const QByteArray& bytes);
 int DopiszOsobyZPliku(Database& db, const OsobyZPliku& plik, const QSet<QString>& listowanePesele);
 
 // The account file for ZWSI RON: the header and one line per account of each marked person
-// among `listowane`, in that order. *konta receives the ids of the persons written.
+// among `listowane`, in that order. *osoby receives the ids of the persons written. Only the
+// columns the file writes are encoded: a character Windows-1250 lacks in one of them throws
+// VexaError naming the person and the column; the other columns do not matter.
 QByteArray PlikOsobZwsi(Database& db, const QList<int>& listowane, QList<int>* osoby);
 // After the file is written: every person's print flag cleared, then the persons written get
 // exportzwsi and wydrukzwsi "T"; one transaction.

@@ -46,7 +46,69 @@ bool parseDateText(const QString& text, QDate& date) {
     return true;
 }
 
+// The text fields of the person form with their captions; then every other text column.
+struct PoleTekstu {
+    QString Osoba::*pole;
+    const char* kontrolka;
+    const char* etykieta;
+};
+constexpr PoleTekstu kPolaFormularza[] = {
+    {&Osoba::nrid, "enrid", "IDENTYFIKATOR MACIERZYSTEJ JW"},
+    {&Osoba::pesel, "epesel", "PESEL"},
+    {&Osoba::nazwisko, "enazwisko", "NAZWISKO"},
+    {&Osoba::imie, "eimie", "IMIĘ"},
+    {&Osoba::imieojca, "eimieojca", "IMIĘ OJCA"},
+    {&Osoba::nis, "enis", "NR IDENT. STANOWISKA"},
+    {&Osoba::stanowisko, "estanowisko", "STANOWISKO"},
+    {&Osoba::rozkazprzybyl, "erozkazprzybyl", "ROZKAZ (nabycie uprawnień)"},
+    {&Osoba::rozkazubyl, "erozkazubyl", "ROZKAZ (utrata uprawnień)"},
+    {&Osoba::rachunek1, "erachunek1", "NR KONTA (główny rachunek)"},
+    {&Osoba::brachunek1, "ebrachunek1", "BANK (główny rachunek)"},
+    {&Osoba::orachunek1, "eorachunek1", "POSIADACZ (główny rachunek)"},
+    {&Osoba::bic1, "ebic1", "KOD BIC (główny rachunek)"},
+    {&Osoba::rachunek2, "erachunek2", "NR KONTA (dodatkowy rachunek)"},
+    {&Osoba::brachunek2, "ebrachunek2", "BANK (dodatkowy rachunek)"},
+    {&Osoba::orachunek2, "eorachunek2", "POSIADACZ (dodatkowy rachunek)"},
+    {&Osoba::bic2, "ebic2", "KOD BIC (dodatkowy rachunek)"},
+    // The tax data page: named, though the editor cannot put the focus there.
+    {&Osoba::us_nazwa, "", "NAZWA (urząd skarbowy)"},
+    {&Osoba::us_ulica, "", "ADRES (urząd skarbowy)"},
+    {&Osoba::us_kod, "", "ADRES (urząd skarbowy)"},
+    {&Osoba::us_kod_is, "", "KOD IS"},
+    {&Osoba::us_nip, "", "NIP"},
+    {&Osoba::adr_kod, "", "KOD POCZTOWY (adres zamieszkania)"},
+    {&Osoba::adr_poczta, "", "POCZTA (adres zamieszkania)"},
+    {&Osoba::adr_gmina, "", "GMINA (adres zamieszkania)"},
+    {&Osoba::adr_powiat, "", "POWIAT (adres zamieszkania)"},
+    {&Osoba::adr_woj, "", "WOJEWÓDZTWO (adres zamieszkania)"},
+    {&Osoba::adr_kraj, "", "KRAJ (adres zamieszkania)"},
+    {&Osoba::adr_miejsc, "", "MIEJSCOWOŚĆ (adres zamieszkania)"},
+    {&Osoba::adr_ulica, "", "ULICA (adres zamieszkania)"},
+    {&Osoba::adr_nr_domu, "", "NR DOMU (adres zamieszkania)"},
+    {&Osoba::adr_nr_lok, "", "NR LOKALU (adres zamieszkania)"},
+};
+
 } // namespace
+
+std::optional<std::pair<QString, QString>> ZnakSpozaCp1250Osoby(const Osoba& o) {
+    auto opis = [](const QString& znak, const QString& pole) {
+        return OpisZnakuSpozaCp1250(znak, QStringLiteral("Pole: ") + pole);
+    };
+    for (const PoleTekstu& p : kPolaFormularza) {
+        const QString znak = ZnakSpozaCp1250(o.*p.pole);
+        if (!znak.isEmpty())
+            return std::pair{opis(znak, QString::fromUtf8(p.etykieta)),
+                             QString::fromLatin1(p.kontrolka)};
+    }
+    // The columns no page edits (codes, flags): named by the column.
+    for (const auto& c : Osoba::kolumny()) {
+        const QVariant v = c.get(o);
+        if (v.typeId() != QMetaType::QString) continue;
+        const QString znak = ZnakSpozaCp1250(v.toString());
+        if (!znak.isEmpty()) return std::pair{opis(znak, c.name), QString()};
+    }
+    return std::nullopt;
+}
 
 QString PersonRepository::warunekFiltru(const QString& field, const QString& value) {
     if (field == QLatin1String("DATANABYCIA") || field == QLatin1String("DATAUTRATY")) {
@@ -127,6 +189,11 @@ ZatwierdzenieOsoby PersonRepository::zatwierdz(Osoba& o, bool nowa, const Teksty
         return messages.Komunikat(KOMUNIKAT_PYTANIE, text) != NIE;
     };
 
+    // Every file the person reaches is Windows-1250: a character it lacks is refused here.
+    if (const auto znak = ZnakSpozaCp1250Osoby(o)) {
+        messages.Komunikat(KOMUNIKAT_INFORMACJA, znak->first);
+        return ZatwierdzenieOsoby{false, o.id, znak->second};
+    }
     const bool noPesel = o.pesel.trimmed().isEmpty();
     o.nis = BezSpacji(o.nis);
     if (o.nazwisko.isEmpty())

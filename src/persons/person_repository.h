@@ -3,6 +3,7 @@
 #include "persons/records.h"
 
 #include <optional>
+#include <utility>
 
 namespace vexa {
 
@@ -38,6 +39,11 @@ struct ZatwierdzenieOsoby {
 struct TekstyDat {
     QString nabycia, utraty;
 };
+
+// The first text of the person holding a character Windows-1250 lacks: the refusal naming
+// the character and the field, and the objectName of the form's field (empty for a column
+// the form does not edit). Nothing when every text is carried.
+std::optional<std::pair<QString, QString>> ZnakSpozaCp1250Osoby(const Osoba& o);
 
 class PersonRepository {
 public:

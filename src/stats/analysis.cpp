@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/error.h"
 #include "data/numbers.h"
+#include "data/output_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -313,14 +314,17 @@ void ZapiszXlsxAnalizy(const WynikAnalizy& w, const QString& plik) {
         throw VexaError(QStringLiteral("Nie można zapisać pliku: ") + plik + QStringLiteral(" (") +
                         QString::fromUtf8(lxw_strerror(e)) + u')');
     }
-    if (QFile::exists(plik) && !QFile::remove(plik)) {
-        QFile::remove(tymczasowy);
-        throw VexaError(QStringLiteral("Nie można zastąpić pliku: ") + plik);
-    }
-    if (!QFile::rename(tymczasowy, plik)) {
+    // The finished workbook replaces the file in one step (an old workbook stays whole until
+    // then), through the one writer of whole files.
+    QFile gotowy(tymczasowy);
+    if (!gotowy.open(QIODevice::ReadOnly)) {
         QFile::remove(tymczasowy);
         throw VexaError(QStringLiteral("Nie można zapisać pliku: ") + plik);
     }
+    const QByteArray bajty = gotowy.readAll();
+    gotowy.close();
+    QFile::remove(tymczasowy);
+    ZapiszPlik(plik, bajty);
 }
 
 } // namespace vexa

@@ -65,7 +65,8 @@ QString TekstKomorkiAnalizy(const QVariant& v);
 // ending in CR LF, Windows-1250.
 QByteArray CsvAnalizy(const WynikAnalizy& w);
 // The same table as an .xlsx workbook: numbers stored as numbers, the money format on sums and
-// averages, the header row frozen. Written to a temporary name and renamed into place.
+// averages, the header row frozen. Built under a temporary name, then put in place in one
+// step: an existing workbook stays whole until it is replaced.
 void ZapiszXlsxAnalizy(const WynikAnalizy& w, const QString& plik);
 
 } // namespace vexa

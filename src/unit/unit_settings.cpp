@@ -1,5 +1,6 @@
 #include "unit/unit_settings.h"
 
+#include "data/codepage.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "data/numbers.h"
@@ -102,6 +103,20 @@ UstawieniaJednostki WczytajUstawienia(Database& db) {
 }
 
 std::optional<BladUstawien> SprawdzUstawienia(const UstawieniaJednostki& u) {
+    // The settings reach the transfer, ZWSI RON and tax files, all Windows-1250: a character
+    // that code page lacks is refused first, naming the field (the caption of its group).
+    QString etykieta;
+    for (const PoleUstawien& p : PolaUstawien()) {
+        if (!p.etykieta.isEmpty()) etykieta = p.etykieta;
+        if (!p.tekst) continue;
+        const QString znak = ZnakSpozaCp1250(u.*p.tekst);
+        if (!znak.isEmpty())
+            return BladUstawien{
+                OpisZnakuSpozaCp1250(znak, QStringLiteral("Pole: ") +
+                                               QString(etykieta).replace(u'\n', u' ').chopped(
+                                                   etykieta.endsWith(u':') ? 1 : 0)),
+                p.kontrolka};
+    }
     if (pusty(u.haslo))
         return BladUstawien{"Proszę wprowadzić hasło dostępu do aplikacji.", "EDHaslo"};
     if (!CzyNrIdent(u.nrident))

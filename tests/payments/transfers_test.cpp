@@ -76,6 +76,8 @@ private slots:
     void titlesNamesQuotesAndAmounts();
     void reportLineByLine();
     void writingReplacesStaleFilesAndRefusesBadPaths();
+    void bothFilesOrNeither();
+    void aCharacterOutsideTheCodePageNamesWhereItStands();
 };
 
 void TransfersTest::initTestCase() {
@@ -348,6 +350,69 @@ void TransfersTest::writingReplacesStaleFilesAndRefusesBadPaths() {
     QBuffer readOnly;
     QVERIFY(readOnly.open(QIODevice::ReadOnly));
     QVERIFY_THROWS_EXCEPTION(VexaError, ZapiszNaUrzadzenie(readOnly, w.pln, "bufor"));
+}
+
+void TransfersTest::bothFilesOrNeither() {
+    QTemporaryDir dir;
+    const QString pln = dir.filePath("lipiec.imp");
+    for (const QString& f : {pln, PlikWalutowy(pln)}) {
+        QFile old(f);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("stary " + f.toUtf8());
+    }
+    // The currency file cannot be written (its temporary name is taken by a folder): the PLN
+    // file, written first, must not replace the old one either.
+    QVERIFY(QDir().mkpath(PlikWalutowy(pln) + ".tmp/x"));
+    const WynikPrzelewow w = GenerujPrzelewy(lista(), {kowalski()}, platnik(), opcje());
+    QVERIFY(!w.pln.isEmpty() && !w.waluta.isEmpty());
+    QVERIFY_THROWS_EXCEPTION(VexaError, ZapiszPrzelewy(w, pln, false));
+    for (const QString& f : {pln, PlikWalutowy(pln)}) {
+        QFile old(f);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), "stary " + f.toUtf8());
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+    // Once the obstacle is gone both files are replaced.
+    QVERIFY(QDir(PlikWalutowy(pln) + ".tmp").removeRecursively());
+    ZapiszPrzelewy(w, pln, false);
+    QFile a(pln), b(PlikWalutowy(pln));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), w.pln);
+    QCOMPARE(b.readAll(), w.waluta);
+}
+
+void TransfersTest::aCharacterOutsideTheCodePageNamesWhereItStands() {
+    auto odmowa = [](const Pozycja& p, const PlatnikPrzelewow& u, const OpcjePrzelewow& o) {
+        try {
+            GenerujPrzelewy(lista(), {p}, u, o);
+        } catch (const VexaError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    const QString znak = "Znak „ø” nie istnieje w stronie kodowej Windows-1250.\r\r";
+    Pozycja p = kowalski();
+    p.pesel = "80010112340";
+    p.brachunek2 = "NORDEA TROMSø";
+    QCOMPARE(odmowa(p, platnik(), opcje()),
+             znak + "Pozycja: KOWALSKI JAN (PESEL 80010112340), kolumna „brachunek2”.");
+    p = kowalski();
+    p.orachunek1 = "KOWALSKA Ø";
+    QCOMPARE(odmowa(p, platnik(), opcje()),
+             QString(znak).replace("ø", "Ø") +
+                 "Pozycja: KOWALSKI JAN (PESEL ), kolumna „orachunek1”.");
+    PlatnikPrzelewow u = platnik();
+    u.posiadacz = "JW ø";
+    QCOMPARE(odmowa(kowalski(), u, opcje()),
+             znak + "Ustawienia jednostki, pole „POSIADACZ”.");
+    OpcjePrzelewow o = opcje();
+    o.tytul3 = "TROMSø";
+    QCOMPARE(odmowa(kowalski(), platnik(), o), znak + "Pole „TYTUŁEM”.");
+    // A refused account is not written, so its texts do not matter.
+    p = kowalski();
+    p.brachunek2.clear();
+    p.orachunek2 = "Ø";
+    QCOMPARE(odmowa(p, platnik(), opcje()), QString());
 }
 
 QTEST_GUILESS_MAIN(TransfersTest)

@@ -49,6 +49,16 @@ void DictionariesTest::refusalsNameTheFieldInOrder_data() {
                                     << " "
                                     << "Proszę wpisać nazwę stopnia etatowego!"
                                     << "estenazwa";
+    QTest::newRow("sub-unit, character outside the code page")
+        << pod << "1KØ"
+        << "KOMPANIA"
+        << "Znak „Ø” nie istnieje w stronie kodowej Windows-1250.\r\rPole: SKRÓT"
+        << "epodskrot";
+    QTest::newRow("grade, character outside the code page")
+        << ste << "KPT."
+        << "KAPITAN ✓"
+        << "Znak „✓” nie istnieje w stronie kodowej Windows-1250.\r\rPole: NAZWA"
+        << "estenazwa";
 }
 
 void DictionariesTest::refusalsNameTheFieldInOrder() {

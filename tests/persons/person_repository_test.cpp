@@ -61,6 +61,7 @@ private slots:
     void refusalsComeInOrderWithTheirFocus_data();
     void refusalsComeInOrderWithTheirFocus();
     void duplicatesAreAskedForNewRowsOnly();
+    void charactersTheFilesCannotCarryAreRefused();
     void listQueryFiltersSortsAndQuotes();
     void marksAndBulkChangeTouchListedMarkedPersonsOnly();
     void advancesAreResetForOneKind();
@@ -223,6 +224,41 @@ void PersonRepositoryTest::duplicatesAreAskedForNewRowsOnly() {
     QCOMPARE(f.msg.count(), 0);
     QCOMPARE(f.repo.osoba(first.id).imie, "JANUSZ");
     QCOMPARE(f.t.db().scalar("select count(*) from osoba").toInt(), 2);
+}
+
+void PersonRepositoryTest::charactersTheFilesCannotCarryAreRefused() {
+    Fixture f;
+    struct Przypadek {
+        QString Osoba::*pole;
+        QString tekst, komunikat, fokus;
+    };
+    const QString znak = "Znak „ø” nie istnieje w stronie kodowej Windows-1250.\r\rPole: ";
+    const QList<Przypadek> przypadki{
+        {&Osoba::nazwisko, "SØRENSEN",
+         "Znak „Ø” nie istnieje w stronie kodowej Windows-1250.\r\rPole: NAZWISKO", "enazwisko"},
+        {&Osoba::orachunek2, "TROMSø", znak + "POSIADACZ (dodatkowy rachunek)", "eorachunek2"},
+        {&Osoba::rozkazubyl, "ø 12", znak + "ROZKAZ (utrata uprawnień)", "erozkazubyl"},
+        // On the tax data page: named, no focus from the editor.
+        {&Osoba::adr_miejsc, "Tromsø", znak + "MIEJSCOWOŚĆ (adres zamieszkania)", ""},
+        // A column no page edits is named by the column.
+        {&Osoba::skrotpkw, "PKWø", znak + "skrotpkw", ""},
+    };
+    for (const Przypadek& p : przypadki) {
+        Osoba o = f.valid();
+        o.*p.pole = p.tekst;
+        const int przed = f.msg.count();
+        const ZatwierdzenieOsoby z = f.save(o);
+        QVERIFY(!z.zapisano);
+        QCOMPARE(z.fokus, p.fokus);
+        QCOMPARE(f.msg.count(), przed + 1);
+        QCOMPARE(f.msg.lastText(), p.komunikat);
+        QCOMPARE(f.t.db().scalar("select count(*) from osoba").toInt(), 0);
+    }
+    // Every Polish letter, the euro and the quotes of the code page pass.
+    Osoba o = f.valid();
+    o.nazwisko = "ŻÓŁĆ-ŚĘŃĄŹ";
+    o.adr_miejsc = "Łódź „Bałuty” €";
+    QVERIFY(f.save(o).zapisano);
 }
 
 void PersonRepositoryTest::listQueryFiltersSortsAndQuotes() {

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 using namespace vexa;
 using namespace statstest;
 
@@ -20,6 +23,7 @@ private slots:
     void resultsByGroup();
     void csvFile();
     void xlsxWorkbook();
+    void aWorkbookIsReplacedInOneStep();
 };
 
 void AnalysisTest::conditionFromTheRegisterFilter() {
@@ -171,6 +175,45 @@ void AnalysisTest::xlsxWorkbook() {
     znowu.start("unzip", {"-p", plik, "xl/worksheets/sheet1.xml"});
     QVERIFY(znowu.waitForFinished(30000));
     QVERIFY(!znowu.readAllStandardOutput().contains("<v>1234.5</v>"));
+}
+
+void AnalysisTest::aWorkbookIsReplacedInOneStep() {
+    WynikAnalizy w;
+    w.naglowki = {"PKW", "Wypłaty", "SUMA: Do wypłaty", "ŚREDNIA: Do wypłaty"};
+    w.wiersze = {{QString("PKW A"), 2, 1234.5, 617.25}};
+    QTemporaryDir dir;
+    const QString plik = dir.filePath("analiza.xlsx");
+    ZapiszXlsxAnalizy(w, plik);
+    // While the workbook is written again and again, a reader never finds the file missing
+    // (a removal before the rename would leave a moment without it).
+    std::atomic<bool> koniec{false};
+    std::atomic<int> brak{0}, spojrzen{0};
+    std::thread czytelnik([&] {
+        while (!koniec) {
+            if (!QFileInfo::exists(plik)) ++brak;
+            ++spojrzen;
+        }
+    });
+    for (int i = 0; i < 60; ++i) {
+        w.wiersze[0][2] = 1000.0 + i;
+        ZapiszXlsxAnalizy(w, plik);
+    }
+    koniec = true;
+    czytelnik.join();
+    QVERIFY(spojrzen > 0);
+    QCOMPARE(brak.load(), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"analiza.xlsx"});
+    // A folder where the workbook should go: refused in Polish, the folder left as it was.
+    const QString folder = dir.filePath("folder.xlsx");
+    QVERIFY(QDir().mkpath(folder + "/x"));
+    try {
+        ZapiszXlsxAnalizy(w, folder);
+        QFAIL("a folder was replaced");
+    } catch (const VexaError& e) {
+        QVERIFY2(e.message().startsWith("Nie można zapisać pliku"), qPrintable(e.message()));
+    }
+    QVERIFY(QFileInfo(folder + "/x").isDir());
+    QVERIFY(!QFile::exists(folder + ".tmp"));
 }
 
 QTEST_GUILESS_MAIN(AnalysisTest)

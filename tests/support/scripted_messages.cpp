@@ -35,8 +35,9 @@ QString ScriptedFileDialogs::openFileName(const QString& title, const QString& d
 }
 
 QString ScriptedFileDialogs::saveFileName(const QString& title, const QString& dir,
-                                          const QString& filter, const QString& defaultSuffix) {
-    m_requests.append({true, title, dir, filter, defaultSuffix});
+                                          const QString& filter, const QString& defaultSuffix,
+                                          vexa::PytanieONadpisanie pytanie) {
+    m_requests.append({true, title, dir, filter, defaultSuffix, pytanie});
     return next();
 }
 

@@ -55,11 +55,12 @@ public:
         QString dir;
         QString filter;
         QString defaultSuffix;
+        vexa::PytanieONadpisanie pytanie = vexa::PytanieONadpisanie::WOknie;
     };
 
     QString openFileName(const QString& title, const QString& dir, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& dir, const QString& filter,
-                         const QString& defaultSuffix) override;
+                         const QString& defaultSuffix, vexa::PytanieONadpisanie pytanie) override;
 
     void choose(const QString& fileName) { m_files.enqueue(fileName); }
     void cancel() { m_files.enqueue(QString()); }

@@ -4,6 +4,7 @@
 #include "unit/unit_settings.h"
 
 #include <QSet>
+#include <tuple>
 #include <QtTest>
 
 using namespace vexa;
@@ -118,6 +119,21 @@ void UnitSettingsTest::checksFailOneAfterAnotherInTheirOrder() {
         k.fix(u);
     }
     QVERIFY(!SprawdzUstawienia(u));
+    // A character the files cannot carry, named with the caption of its field (or group).
+    for (const auto& [pole, etykieta, kontrolka] :
+         {std::tuple{&UstawieniaJednostki::posiadacz, "NAZWA POSIADACZA", "eposiadacz"},
+          std::tuple{&UstawieniaJednostki::dowodca3, "DOWÓDCA JEDNOSTKI", "EDdowodca3"},
+          std::tuple{&UstawieniaJednostki::sfinansista, "SPR. POD WZGLĘDEM FORMALNYM I RACH.",
+                     "esfinansista"}}) {
+        UstawieniaJednostki x = u;
+        x.*pole = "JW ø";
+        const auto blad = SprawdzUstawienia(x);
+        QVERIFY(blad);
+        QCOMPARE(blad->komunikat,
+                 QString("Znak „ø” nie istnieje w stronie kodowej Windows-1250.\r\rPole: ") +
+                     QString::fromUtf8(etykieta));
+        QCOMPARE(blad->kontrolka, QString::fromLatin1(kontrolka));
+    }
     // The unit number may be typed without its leading zeros.
     u.nrident = "0000000";
     QVERIFY(SprawdzUstawienia(u));

@@ -188,10 +188,19 @@ TransfersDialog* ListEditorPage::transfersDialog() {
 
 void ListEditorPage::generujPrzelewy() {
     if (m_lista.id == 0) return;
-    GenerujPrzelewyZListy(m_ctx, m_lista.id, kolejnosc(), *transfersDialog());
-    // The marks may have changed ("all persons"); the grid starts again from its first row.
-    otworzpozycje();
-    if (m_model->rowCount() > 0) m_grid->setCurrentIndex(m_model->index(0, 1));
+    // The marks may have changed ("all persons"), also in a run that failed or was cancelled
+    // afterwards: the grid shows them as stored and starts again from its first row.
+    auto odswiez = [this] {
+        otworzpozycje();
+        if (m_model->rowCount() > 0) m_grid->setCurrentIndex(m_model->index(0, 1));
+    };
+    try {
+        GenerujPrzelewyZListy(m_ctx, m_lista.id, kolejnosc(), *transfersDialog());
+    } catch (...) {
+        odswiez();
+        throw;
+    }
+    odswiez();
 }
 
 } // namespace vexa

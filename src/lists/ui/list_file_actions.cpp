@@ -27,7 +27,8 @@ bool ZapiszListeDoPliku(AppContext& ctx, int idlisty, KolejnoscPozycji kolejnosc
     if (idlisty == 0) return false;
     ListRepository(ctx.db).wymaganaLista(idlisty);
     const QString plik = ctx.files.saveFileName(QStringLiteral("Export listy należności do pliku"),
-                                                folderList(ctx), kFiltr, QStringLiteral("lnz"));
+                                                folderList(ctx), kFiltr, QStringLiteral("lnz"),
+                                                PytanieONadpisanie::BezPytania); // asked below
     if (plik.isEmpty()) return false;
     if (QFileInfo::exists(plik) &&
         ctx.messages.Komunikat(KOMUNIKAT_PYTANIE,

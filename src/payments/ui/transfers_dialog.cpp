@@ -205,7 +205,8 @@ bool GenerujPrzelewyZListy(AppContext& ctx, int idlisty, KolejnoscPozycji kolejn
     const QString plik = ctx.files.saveFileName(
         QStringLiteral("Nazwa pliku programu VIDEOTEL"),
         QDir(ctx.programFolder).filePath(QStringLiteral("Przelewy")),
-        QStringLiteral("Pliki przelewów VIDEOTEL (*.imp)"), QStringLiteral("imp"));
+        QStringLiteral("Pliki przelewów VIDEOTEL (*.imp)"), QStringLiteral("imp"),
+        PytanieONadpisanie::BezPytania); // the files are created anew on every run
     if (plik.isEmpty()) return false;
     OpcjePrzelewow o = dialog.opcje();
     o.niepobrane = niepobrane;
@@ -224,7 +225,8 @@ bool GenerujPlikiZwsiZListy(AppContext& ctx, int idlisty, KolejnoscPozycji kolej
     const QString plik = ctx.files.saveFileName(
         QStringLiteral("Export listy należności do pliku ZWSI RON"),
         QDir(QDir(ctx.programFolder).filePath(QStringLiteral("Listy"))).filePath(NazwaPliku(l.nr)),
-        QStringLiteral("Plik tekstowy (*.txt)"), QStringLiteral("txt"));
+        QStringLiteral("Plik tekstowy (*.txt)"), QStringLiteral("txt"),
+        PytanieONadpisanie::BezPytania); // the four files are created anew on every run
     if (plik.isEmpty()) return false;
     const QString folder = ZapiszPlikiZwsi(PlikiZwsiListy(ctx.db, idlisty, kolejnosc), plik);
     ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, KomunikatZwsi(folder));

@@ -31,7 +31,8 @@ void ZapiszOsobyDoPliku(AppContext& ctx, const QList<int>& listowane) {
     }
     const QString plik =
         ctx.files.saveFileName(QStringLiteral("Wprowadź nazwę pliku"), folder(ctx, "Osoby"),
-                               QStringLiteral("Pliki z osobami (*.os)"), QStringLiteral("os"));
+                               QStringLiteral("Pliki z osobami (*.os)"), QStringLiteral("os"),
+                               PytanieONadpisanie::BezPytania); // an existing file is overwritten
     if (plik.isEmpty()) return;
     ZapiszPlik(plik, bytes);
     ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA,
@@ -57,15 +58,14 @@ bool WczytajOsobyZPliku(AppContext& ctx, const QSet<QString>& listowanePesele) {
 
 void GenerujPlikOsobZwsi(AppContext& ctx, const QList<int>& listowane) {
     if (listowane.isEmpty()) return;
-    int zaznaczonych = 0;
-    PlikOsob(ctx.db, listowane, &zaznaczonych);
-    if (zaznaczonych == 0) {
+    if (IluZaznaczonych(ctx.db, listowane) == 0) {
         ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, kBrakZaznaczonych);
         return;
     }
     const QString plik = ctx.files.saveFileName(
         QStringLiteral("Wprowadź nazwę pliku"), QDir(folder(ctx, "Listy")).filePath("osoby"),
-        QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("txt"));
+        QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("txt"),
+        PytanieONadpisanie::BezPytania); // asked below
     if (plik.isEmpty()) return;
     if (QFileInfo::exists(plik) &&
         ctx.messages.Komunikat(KOMUNIKAT_PYTANIE,

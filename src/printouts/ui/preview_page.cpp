@@ -238,7 +238,8 @@ void PreviewPage::doPdf() {
     const QString plik =
         m_ctx.files.saveFileName(QStringLiteral("Zapisz wydruk w pliku PDF"),
                                  QDir(m_ctx.programFolder).filePath(QStringLiteral("Wydruki")),
-                                 QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf"));
+                                 QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf"),
+                                 PytanieONadpisanie::WOknie);
     if (plik.isEmpty()) return;
     if (!ZapiszPdf(m_raport, plik, postep(QStringLiteral("Zapisywanie pliku PDF...")))) return;
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QStringLiteral("Wydruk zapisano w pliku:\r") +

@@ -248,7 +248,8 @@ void AnalysisPage::eksportuj() {
     const QString plik = m_ctx.files.saveFileName(
         QStringLiteral("Export analizy do pliku Excel"),
         QDir(m_ctx.programFolder).filePath(QStringLiteral("Analizy/analiza.csv")),
-        QStringLiteral("Pliki Excel (*.csv);;Skoroszyt Excel (*.xlsx)"), QStringLiteral("csv"));
+        QStringLiteral("Pliki Excel (*.csv);;Skoroszyt Excel (*.xlsx)"), QStringLiteral("csv"),
+        PytanieONadpisanie::BezPytania); // the file is created or overwritten
     if (plik.isEmpty()) return;
     m_ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, QDir::toNativeSeparators(plik));
     if (plik.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))

@@ -30,6 +30,8 @@ void ListFileButtonsTest::exportAndImportThroughTheRegister() {
              "Lista należności zagranicznych została zapisana do pliku.\r\rFolder: " +
                  QDir::toNativeSeparators(dir.path()) + "\rPlik: marzec.lnz");
     QCOMPARE(f.files().requests().last().title, "Export listy należności do pliku");
+    // The program asks its own question below: the save dialog does not ask as well.
+    QCOMPARE(f.files().requests().last().pytanie, PytanieONadpisanie::BezPytania);
     // The same name again: asked first; "no" leaves the file as it was.
     const QDateTime before = QFileInfo(file).lastModified();
     f.files().choose(file);
@@ -38,6 +40,7 @@ void ListFileButtonsTest::exportAndImportThroughTheRegister() {
     QCOMPARE(f.messages().lastText(),
              "Plik o taniej nazwie już istnieje!\r\rCzy chcesz go nadpisać?");
     QCOMPARE(QFileInfo(file).lastModified(), before);
+    QCOMPARE(f.files().requests().last().pytanie, PytanieONadpisanie::BezPytania);
 
     // Import: the question names the list; yes makes a second list, shown and selected.
     f.files().choose(file);

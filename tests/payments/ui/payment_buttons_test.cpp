@@ -82,6 +82,7 @@ class PaymentButtonsTest : public QObject {
 private slots:
     void transfersForAllPersonsWhenNoneIsMarked();
     void cancelledRunWritesNothing();
+    void failedRunShowsTheStoredMarks();
     void zwsiFilesOfTheSelectedList();
 };
 
@@ -111,6 +112,8 @@ void PaymentButtonsTest::transfersForAllPersonsWhenNoneIsMarked() {
     QVERIFY(o.raport.contains("        PRZELEWY W PLN WYKONANE:   2"));
     QVERIFY(o.raport.contains("        NAZWA PLIKU: " + QDir::toNativeSeparators(file)));
     QCOMPARE(f.files().requests().last().title, "Nazwa pliku programu VIDEOTEL");
+    // The files are made anew on every run: the save dialog does not ask about overwriting.
+    QCOMPARE(f.files().requests().last().pytanie, PytanieONadpisanie::BezPytania);
     QCOMPARE(f.window().aktywnaStrona(), "edlista");
     // DRUKUJ asked first, then printed the report as it stands.
     QCOMPARE(f.messages().lastText(), "Czy wydrukować raport z generowania przelewów?");
@@ -139,6 +142,32 @@ void PaymentButtonsTest::cancelledRunWritesNothing() {
     QVERIFY(o.raport.isEmpty());
 }
 
+void PaymentButtonsTest::failedRunShowsTheStoredMarks() {
+    AppFixture f(QDate(2027, 3, 31));
+    const int id = przygotujListe(f);
+    klik(f, "listy", "sblistyedytuj");
+    auto* grid = na<QTableView>(f, "edlista", "dbgpozycja");
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("plik"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    f.files().choose(dir.filePath("plik/marzec.imp")); // under a file: cannot be written
+    f.messages().answer({NIE, TAK});                   // not the not-collected case; all persons
+    Odpowiedzi o;
+    QTimer timer;
+    odpowiadaj(timer, o, f.messages());
+    klik(f, "edlista", "sbgenerujprzelewy");
+    timer.stop();
+    QVERIFY2(f.messages().lastText().startsWith("Nie można zapisać pliku:"),
+             qPrintable(f.messages().lastText()));
+    QVERIFY(o.raport.isEmpty());
+    // Every position was marked in the database; the grid shows them so.
+    QCOMPARE(ListRepository(f.db()).iloscZaznaczonych(id), 2);
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        QCOMPARE(grid->model()->index(r, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+}
+
 void PaymentButtonsTest::zwsiFilesOfTheSelectedList() {
     AppFixture f(QDate(2027, 3, 31));
     przygotujListe(f);
@@ -146,6 +175,7 @@ void PaymentButtonsTest::zwsiFilesOfTheSelectedList() {
     f.files().choose(dir.filePath("1_2027_A.txt"));
     klik(f, "listy", "SpeedButton49");
     QCOMPARE(f.files().requests().last().title, "Export listy należności do pliku ZWSI RON");
+    QCOMPARE(f.files().requests().last().pytanie, PytanieONadpisanie::BezPytania);
     QVERIFY(f.files().requests().last().dir.endsWith("Listy/1_2027_A"));
     QCOMPARE(f.messages().lastText(),
              "Pliki dla ZWSI RON zostały utworzone.\r\rFolder: " +
