@@ -78,8 +78,9 @@ mount --bind /dev/pts "$root/dev/pts"
 
 # The committed HEAD only (what a new user clones), with shared/ beside it as in CI.
 mkdir -p "$root/work"
+commit="$(git -C "$repo" rev-parse --short HEAD)" # the commit checked, whatever HEAD does meanwhile
 git clone -q --no-local "$repo" "$root/work/main"
-git -C "$root/work/main" checkout -q "$(git -C "$repo" rev-parse HEAD)"
+git -C "$root/work/main" checkout -q "$commit"
 if [ -d "$repo/../shared" ]; then cp -a "$repo/../shared" "$root/work/shared"; fi
 
 in_root() {
@@ -97,7 +98,7 @@ run_status=0
 in_root "timeout 30 bash scripts/run.sh" >"$base/run.log" 2>&1 || run_status=$?
 run_secs=$(( $(date +%s) - start ))
 
-echo "fresh-check: HEAD $(git -C "$repo" rev-parse --short HEAD) on a minimal Debian 12 root"
+echo "fresh-check: commit $commit on a minimal Debian 12 root"
 if [ $test_status -eq 0 ]; then
   echo "fresh-check: scripts/test.sh passed in ${test_secs} s: $(grep -E 'tests passed' "$base/test.log" | tail -n 1)"
 else
