@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""The project's own mutation runner: does the test suite catch a realistic single fault?
+
+Each fault names a file, an exact text that occurs once in it, its replacement and the CTest
+regex of the tests of that area. The runner copies the committed tree (git archive of HEAD) into
+build-mutants/tree, builds it once, then for each fault: applies it, rebuilds, runs the area's
+tests, restores the file. A fault whose tests fail is killed; one whose tests pass survived. A
+fault whose text no longer occurs exactly once is reported as stale and not counted; one that
+does not compile is reported and not counted either.
+
+    python3 scripts/mutants.py            every fault, then the score
+    python3 scripts/mutants.py --check    only whether every fault's text still occurs once
+    python3 scripts/mutants.py -k NAME    only the faults whose name contains NAME
+
+Slow (a rebuild and an area's tests per fault): not part of CI.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(ROOT, "build-mutants")
+TREE = os.path.join(WORK, "tree")
+
+# (name, file, exact text occurring once, replacement, CTest regex of the area's tests)
+FAULTS = [
+    ("zaokraglij-truncates", "src/data/numbers.cpp",
+     "rintl(x * 100.0L + 0.00001L)", "truncl(x * 100.0L + 0.00001L)", "data/|lists/calc"),
+    ("zwsi-D-account-takes-rachunek", "src/payments/zwsi_files.cpp",
+     "pesel + rodzaj + KwotaZwsi(p.dowyplaty) + KwotaZwsi(p.rachunek)",
+     "pesel + rodzaj + KwotaZwsi(p.rachunek) + KwotaZwsi(p.rachunek)", "payments"),
+    ("zwsi-D-cash-only-when-account", "src/payments/zwsi_files.cpp",
+     "            if (p.zaliczkawaluta > 0)\n                dopisz(f.kasa",
+     "            if (p.rachunek > 0)\n                dopisz(f.kasa", "payments"),
+    ("transfer-amount-format", "src/payments/transfers.cpp",
+     "Kwota00Kropka(kwota),", "Kwota00Kropka(kwota + 0.01),", "payments"),
+    ("transfer-account2-bank-of-account1", "src/payments/transfers.cpp",
+     "p.brachunek2, p.bic2};", "p.brachunek1, p.bic2};", "payments"),
+    ("transfer-currency-filter", "src/payments/transfers.cpp",
+     'const bool walTak = !o.niepobrane && o.filtr != QLatin1String("N");',
+     'const bool walTak = !o.niepobrane && o.filtr != QLatin1String("T");', "payments"),
+    ("transfer-not-collected-flag", "src/payments/transfers.cpp",
+     'p.zaliczkapln > 0 && p.niepobranewkasie == QLatin1String("N")',
+     'p.zaliczkapln > 0 && p.niepobranewkasie != QLatin1String("W")', "payments"),
+    ("transfer-sums-swapped", "src/payments/transfers.cpp",
+     "(naWalute ? w.walKwota : w.plnKwota) += kwota;",
+     "(naWalute ? w.plnKwota : w.walKwota) += kwota;", "payments"),
+    ("transfer-value-date-order", "src/payments/transfers.cpp",
+     'o.dataWaluty.toString(u"dd/MM/yyyy")', 'o.dataWaluty.toString(u"MM/dd/yyyy")', "payments"),
+    ("analysis-war-supplement-third", "src/stats/analysis.cpp",
+     '"pozycja.dodatekwojenny+pozycja.dodatekwojenny2+pozycja.dodatekwojenny3"',
+     '"pozycja.dodatekwojenny+pozycja.dodatekwojenny2+pozycja.dodatekwojenny2"', "stats"),
+    ("analysis-pln-advance-column", "src/stats/analysis.cpp",
+     '{"Zaliczka w PLN", "pozycja.zaliczkapln"}', '{"Zaliczka w PLN", "pozycja.zaliczkawaluta"}',
+     "stats"),
+    ("statistics-two-sums-swapped", "src/stats/statistics.cpp",
+     '"razem",     "skladkizus",', '"skladkizus",     "razem",', "stats"),
+    ("exchange-number-truncates", "src/data/exchange_values.cpp",
+     "std::llrint(x * 1000000.0)", "static_cast<long long>(x * 1000000.0)",
+     "data/|lists/list_files|persons/person_files"),
+    ("equivalent-halves-up", "src/printouts/conventions.cpp",
+     "(reszta * 2 == dzielnik && grosze % 2 != 0)", "(reszta * 2 == dzielnik)", "printouts"),
+    ("pit-form-without-advance", "src/pit/pit11.cpp",
+     "if (!(zaokraglij(s.podatek) > 0)) continue;", "if (!(s.podatek > 0)) continue;", "pit"),
+    ("pit29-income-columns-swapped", "src/pit/pit11_xml29.cpp",
+     'Element(w, QStringLiteral("P_31"), Kwota2(f.kw_dochod));',
+     'Element(w, QStringLiteral("P_31"), Kwota2(f.kw_dochod_zw));', "pit"),
+]
+
+
+def run(cmd, cwd, timeout):
+    try:
+        p = subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                           timeout=timeout)
+        return p.returncode, p.stdout.decode("utf-8", "replace")
+    except subprocess.TimeoutExpired:
+        return None, "timed out"
+
+
+def occurrences(path, text):
+    with open(path, encoding="utf-8") as f:
+        return f.read().count(text)
+
+
+def prepare():
+    """The committed tree, configured and built once (tests included, no benchmarks)."""
+    os.makedirs(TREE, exist_ok=True)
+    archive = subprocess.run(["git", "-C", ROOT, "archive", "HEAD"], check=True,
+                             stdout=subprocess.PIPE).stdout
+    subprocess.run(["tar", "-x", "-C", TREE], input=archive, check=True)
+    launcher = []
+    if shutil.which("ccache"):
+        # The copy compiles as the working tree does: with the paths made relative, the
+        # objects of an earlier build of the project come from the cache.
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
+        os.environ.setdefault("CCACHE_BASEDIR", os.path.dirname(ROOT))
+        os.environ.setdefault("CCACHE_NOHASHDIR", "1")
+    code, out = run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                     "-DVEXA_BENCH=OFF"] + launcher + [
+                     "-DVEXA_XSD_DIR=" + os.path.join(os.path.dirname(ROOT), "shared", "xsd")],
+                    TREE, 600)
+    if code != 0:
+        sys.exit("mutants: cmake failed\n" + out[-3000:])
+    code, out = build()
+    if code != 0:
+        sys.exit("mutants: the unchanged tree does not build\n" + out[-3000:])
+
+
+def build():
+    return run(["cmake", "--build", "build", "-j", str(os.cpu_count() or 2)], TREE, 3600)
+
+
+def tests(regex):
+    env_cmd = ["ctest", "--test-dir", "build", "-R", regex, "-j", str(os.cpu_count() or 2),
+               "--timeout", "300"]
+    return run(env_cmd, TREE, 1800)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--check", action="store_true", help="only report stale faults")
+    ap.add_argument("-k", default="", help="only faults whose name contains this")
+    args = ap.parse_args()
+    faults = [f for f in FAULTS if args.k in f[0]]
+
+    stale = [f for f in faults if occurrences(os.path.join(ROOT, f[1]), f[2]) != 1]
+    for f in stale:
+        print(f"STALE     {f[0]}: the text occurs {occurrences(os.path.join(ROOT, f[1]), f[2])}"
+              f" times in {f[1]}")
+    if args.check:
+        print(f"{len(faults) - len(stale)} faults apply, {len(stale)} stale")
+        return 1 if stale else 0
+
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
+    prepare()
+    killed = survived = broken = 0
+    for name, rel, text, repl, regex in faults:
+        if (name, rel, text, repl, regex) in stale:
+            continue
+        path = os.path.join(TREE, rel)
+        with open(path, encoding="utf-8") as f:
+            original = f.read()
+        start = time.time()
+        try:
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(original.replace(text, repl, 1))
+            code, out = build()
+            if code != 0:
+                broken += 1
+                verdict = "NO BUILD "
+            else:
+                code, out = tests(regex)
+                if code == 0 and "No tests were found" in out:
+                    broken += 1
+                    verdict = "NO TESTS "
+                elif code == 0:
+                    survived += 1
+                    verdict = "SURVIVED "
+                else:
+                    killed += 1
+                    verdict = "killed   "
+        finally:
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(original)
+        print(f"{verdict} {name} ({rel}, tests /{regex}/, {time.time() - start:.0f} s)", flush=True)
+    build()  # the tree as committed again
+    counted = killed + survived
+    score = 100.0 * killed / counted if counted else 0.0
+    print(f"mutants: {killed} killed, {survived} survived of {counted} counted "
+          f"({score:.1f} %); {len(stale)} stale, {broken} not built or without tests")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
