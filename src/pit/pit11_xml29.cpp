@@ -110,10 +110,6 @@ bool KrajPolska(const QString& kraj) {
 }
 
 // A negative zero (an amount that rounds to nothing from below) is written as 0.00.
-QString Kwota2(double v) {
-    return KwotaPit11(double(zaokraglij(v) + 0.0L));
-}
-
 void Element(QXmlStreamWriter& w, const QString& nazwa, const QString& wartosc) {
     w.writeTextElement(nazwa, wartosc);
 }
@@ -304,10 +300,10 @@ QByteArray XmlPit11Wzor29(const FormularzPit11& f) {
     // The taxpayer has unlimited tax liability in Poland (a resident).
     Element(w, QStringLiteral("P_11"), QStringLiteral("1"));
     ElementGdyJest(w, QStringLiteral("P_28"), {}, f.koszty);
-    Element(w, QStringLiteral("P_29"), Kwota2(f.kw_przychod));
-    Element(w, QStringLiteral("P_30"), Kwota2(f.kw_koszty));
-    Element(w, QStringLiteral("P_31"), Kwota2(f.kw_dochod));
-    Element(w, QStringLiteral("P_32"), Kwota2(f.kw_dochod_zw));
+    Element(w, QStringLiteral("P_29"), KwotaPit11(f.kw_przychod));
+    Element(w, QStringLiteral("P_30"), KwotaPit11(f.kw_koszty));
+    Element(w, QStringLiteral("P_31"), KwotaPit11(f.kw_dochod));
+    Element(w, QStringLiteral("P_32"), KwotaPit11(f.kw_dochod_zw));
     Element(w, QStringLiteral("P_33"), KwotaCalkowitaPit11(f.kw_podatek));
     // No PIT-R attachment.
     Element(w, QStringLiteral("P_121"), QStringLiteral("2"));
