@@ -25,10 +25,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(ROOT, "build-mutants")
 TREE = os.path.join(WORK, "tree")
 
-# (name, file, exact text occurring once, replacement, CTest regex of the area's tests)
-FAULTS = [
-    ("zaokraglij-truncates", "src/data/numbers.cpp",
-     "rintl(x * 100.0L + 0.00001L)", "truncl(x * 100.0L + 0.00001L)", "data/|lists/calc"),
+# Each fault: (name, file, exact text occurring once, replacement, CTest regex of the area's
+# tests). One list per area, so that faults of different areas are added apart.
+
+FAULTS_PAYMENTS = [
     ("zwsi-D-account-takes-rachunek", "src/payments/zwsi_files.cpp",
      "pesel + rodzaj + KwotaZwsi(p.dowyplaty) + KwotaZwsi(p.rachunek)",
      "pesel + rodzaj + KwotaZwsi(p.rachunek) + KwotaZwsi(p.rachunek)", "payments"),
@@ -50,6 +50,30 @@ FAULTS = [
      "(naWalute ? w.plnKwota : w.walKwota) += kwota;", "payments"),
     ("transfer-value-date-order", "src/payments/transfers.cpp",
      'o.dataWaluty.toString(u"dd/MM/yyyy")', 'o.dataWaluty.toString(u"MM/dd/yyyy")', "payments"),
+]
+
+FAULTS_EXCHANGE_AND_CALCULATION = [
+    ("zaokraglij-truncates", "src/data/numbers.cpp",
+     "rintl(x * 100.0L + 0.00001L)", "truncl(x * 100.0L + 0.00001L)", "data/|lists/calc"),
+    ("exchange-number-truncates", "src/data/exchange_values.cpp",
+     "std::llrint(x * 1000000.0)", "static_cast<long long>(x * 1000000.0)",
+     "data/|lists/list_files|persons/person_files"),
+]
+
+FAULTS_PRINTOUTS = [
+    ("equivalent-halves-up", "src/printouts/conventions.cpp",
+     "(reszta * 2 == dzielnik && grosze % 2 != 0)", "(reszta * 2 == dzielnik)", "printouts"),
+]
+
+FAULTS_PIT11 = [
+    ("pit-form-without-advance", "src/pit/pit11.cpp",
+     "if (!(zaokraglij(s.podatek) > 0)) continue;", "if (!(s.podatek > 0)) continue;", "pit"),
+    ("pit29-income-columns-swapped", "src/pit/pit11_xml29.cpp",
+     'Element(w, QStringLiteral("P_31"), KwotaPit11(f.kw_dochod));',
+     'Element(w, QStringLiteral("P_31"), KwotaPit11(f.kw_dochod_zw));', "pit"),
+]
+
+FAULTS_STATISTICS_AND_ANALYSES = [
     ("analysis-war-supplement-third", "src/stats/analysis.cpp",
      '"pozycja.dodatekwojenny+pozycja.dodatekwojenny2+pozycja.dodatekwojenny3"',
      '"pozycja.dodatekwojenny+pozycja.dodatekwojenny2+pozycja.dodatekwojenny2"', "stats"),
@@ -58,17 +82,10 @@ FAULTS = [
      "stats"),
     ("statistics-two-sums-swapped", "src/stats/statistics.cpp",
      '"razem",     "skladkizus",', '"skladkizus",     "razem",', "stats"),
-    ("exchange-number-truncates", "src/data/exchange_values.cpp",
-     "std::llrint(x * 1000000.0)", "static_cast<long long>(x * 1000000.0)",
-     "data/|lists/list_files|persons/person_files"),
-    ("equivalent-halves-up", "src/printouts/conventions.cpp",
-     "(reszta * 2 == dzielnik && grosze % 2 != 0)", "(reszta * 2 == dzielnik)", "printouts"),
-    ("pit-form-without-advance", "src/pit/pit11.cpp",
-     "if (!(zaokraglij(s.podatek) > 0)) continue;", "if (!(s.podatek > 0)) continue;", "pit"),
-    ("pit29-income-columns-swapped", "src/pit/pit11_xml29.cpp",
-     'Element(w, QStringLiteral("P_31"), Kwota2(f.kw_dochod));',
-     'Element(w, QStringLiteral("P_31"), Kwota2(f.kw_dochod_zw));', "pit"),
 ]
+
+FAULTS = (FAULTS_PAYMENTS + FAULTS_EXCHANGE_AND_CALCULATION + FAULTS_PRINTOUTS + FAULTS_PIT11
+          + FAULTS_STATISTICS_AND_ANALYSES)
 
 
 def run(cmd, cwd, timeout):
@@ -109,8 +126,26 @@ def prepare():
         sys.exit("mutants: the unchanged tree does not build\n" + out[-3000:])
 
 
-def build():
-    return run(["cmake", "--build", "build", "-j", str(os.cpu_count() or 2)], TREE, 3600)
+def build(targets=()):
+    """Builds the given targets (all when none): a fault rebuilds only its area's tests."""
+    cmd = ["cmake", "--build", "build", "-j", str(os.cpu_count() or 2)]
+    for t in targets:
+        cmd += ["--target", t]
+    return run(cmd, TREE, 3600)
+
+
+def targets(regex):
+    """The executables of the tests that match `regex`: test a/b_test is target t_a_b_test (the
+    screen-fit runs on other screens reuse the one executable)."""
+    code, out = run(["ctest", "--test-dir", "build", "-N", "-R", regex], TREE, 300)
+    names = set()
+    for line in out.splitlines():
+        line = line.strip()
+        if line.startswith("Test") and ":" in line:
+            name = line.split(":", 1)[1].strip()
+            name = name.split("_test")[0] + "_test" if "_test" in name else name
+            names.add("t_" + name.replace("/", "_"))
+    return sorted(names)
 
 
 def tests(regex):
@@ -147,7 +182,7 @@ def main():
         try:
             with open(path, "w", encoding="utf-8") as f:
                 f.write(original.replace(text, repl, 1))
-            code, out = build()
+            code, out = build(targets(regex))
             if code != 0:
                 broken += 1
                 verdict = "NO BUILD "
@@ -166,7 +201,6 @@ def main():
             with open(path, "w", encoding="utf-8") as f:
                 f.write(original)
         print(f"{verdict} {name} ({rel}, tests /{regex}/, {time.time() - start:.0f} s)", flush=True)
-    build()  # the tree as committed again
     counted = killed + survived
     score = 100.0 * killed / counted if counted else 0.0
     print(f"mutants: {killed} killed, {survived} survived of {counted} counted "
