@@ -11,6 +11,8 @@ does not compile is reported and not counted either.
     python3 scripts/mutants.py            every fault, then the score
     python3 scripts/mutants.py --check    only whether every fault's text still occurs once
     python3 scripts/mutants.py -k NAME    only the faults whose name contains NAME
+    python3 scripts/mutants.py -a pit     only the faults of one area (payments, exchange,
+                                          printouts, pit, stats; may be repeated)
 
 Slow (a rebuild and an area's tests per fault): not part of CI.
 """
@@ -84,8 +86,14 @@ FAULTS_STATISTICS_AND_ANALYSES = [
      '"razem",     "skladkizus",', '"skladkizus",     "razem",', "stats"),
 ]
 
-FAULTS = (FAULTS_PAYMENTS + FAULTS_EXCHANGE_AND_CALCULATION + FAULTS_PRINTOUTS + FAULTS_PIT11
-          + FAULTS_STATISTICS_AND_ANALYSES)
+AREAS = {
+    "payments": FAULTS_PAYMENTS,
+    "exchange": FAULTS_EXCHANGE_AND_CALCULATION,
+    "printouts": FAULTS_PRINTOUTS,
+    "pit": FAULTS_PIT11,
+    "stats": FAULTS_STATISTICS_AND_ANALYSES,
+}
+FAULTS = [f for faults in AREAS.values() for f in faults]
 
 
 def run(cmd, cwd, timeout):
@@ -158,8 +166,11 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--check", action="store_true", help="only report stale faults")
     ap.add_argument("-k", default="", help="only faults whose name contains this")
+    ap.add_argument("-a", "--area", choices=sorted(AREAS), action="append",
+                    help="only the faults of this area (may be repeated)")
     args = ap.parse_args()
-    faults = [f for f in FAULTS if args.k in f[0]]
+    chosen = [f for a in args.area for f in AREAS[a]] if args.area else FAULTS
+    faults = [f for f in chosen if args.k in f[0]]
 
     stale = [f for f in faults if occurrences(os.path.join(ROOT, f[1]), f[2]) != 1]
     for f in stale:
