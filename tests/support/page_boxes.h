@@ -29,6 +29,16 @@ inline const Tekst* Jedyny(const StronaRaportu& s, const QString& tresc) {
     return t;
 }
 
+// The texts left to right, joined by a space.
+inline QString Zlacz(QList<const Tekst*> w) {
+    std::stable_sort(w.begin(), w.end(),
+                     [](const Tekst* a, const Tekst* b) { return a->pole.left() < b->pole.left(); });
+    QStringList t;
+    for (const Tekst* x : w)
+        t << x->tresc;
+    return t.join(u' ');
+}
+
 } // namespace detail
 
 // The text of the box in the column of the caption `naglowek` on the row of `wiersz` (a text
@@ -59,12 +69,7 @@ inline QString WPolu(const StronaRaportu& s, const QString& naglowek, const QStr
             continue;
         w << &x;
     }
-    std::stable_sort(w.begin(), w.end(),
-                     [](const Tekst* a, const Tekst* b) { return a->pole.left() < b->pole.left(); });
-    QStringList t;
-    for (const Tekst* x : w)
-        t << x->tresc;
-    return t.join(u' ');
+    return detail::Zlacz(w);
 }
 
 // The same on the page of a report where both the caption and the row stand.
@@ -89,12 +94,7 @@ inline QString ObokPodpisu(const StronaRaportu& s, const QString& podpis, int n 
         if (&x != p && !x.tresc.isEmpty() && x.pole.left() >= p->pole.right() - 1e-6 &&
             x.pole.center().y() > p->pole.top() && x.pole.center().y() < p->pole.bottom())
             w << &x;
-    std::stable_sort(w.begin(), w.end(),
-                     [](const Tekst* a, const Tekst* b) { return a->pole.left() < b->pole.left(); });
-    QStringList t;
-    for (const Tekst* x : w)
-        t << x->tresc;
-    return t.join(u' ');
+    return detail::Zlacz(w);
 }
 
 } // namespace vexa::testy
