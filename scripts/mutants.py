@@ -220,7 +220,8 @@ def build(targets=()):
 
 def targets(regex):
     """The executables of the tests that match `regex`: test a/b_test is target t_a_b_test (the
-    screen-fit runs on other screens reuse the one executable)."""
+    screen-fit runs on other screens reuse the one executable), and vexa-cli for the command
+    tests."""
     code, out = run(["ctest", "--test-dir", "build", "-N", "-R", regex], TREE, 300)
     names = set()
     for line in out.splitlines():
@@ -229,6 +230,9 @@ def targets(regex):
             name = line.split(":", 1)[1].strip()
             name = name.split("_test")[0] + "_test" if "_test" in name else name
             names.add("t_" + name.replace("/", "_"))
+    # The command tests run the built vexa-cli: a fault must reach it too.
+    if any(n.startswith("t_cli_") for n in names):
+        names.add("vexa-cli")
     return sorted(names)
 
 
