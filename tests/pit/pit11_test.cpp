@@ -16,6 +16,7 @@ class Pit11Test : public QObject {
 private slots:
     void formsSumTheYearsTaxedPositions();
     void personAndPayerAreCopied();
+    void formsInOrderOfSurnameThenFirstNameWithPolishLetters();
     void creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt();
     void correctionAndExplanation();
     void aFormOnlyForAnAdvanceOfAtLeastAGrosz();
@@ -36,6 +37,7 @@ void Pit11Test::formsSumTheYearsTaxedPositions() {
     // Untaxed lists do not count; a tax base without an advance gives no form.
     DodajPozycje(db, DodajListe(db, "2026-05-31", "N"), "82030312345", 3000.00, 540.00);
     DodajPozycje(db, DodajListe(db, "2026-05-31", QString()), "82030312345", 3000.00, 540.00);
+    DodajPozycje(db, DodajListe(db, "2026-05-31", ""), "82030312345", 3000.00, 540.00);
     DodajPozycje(db, marzec, "83040412345", 2500.00, 0.00);
     DodajPozycje(db, marzec, "84050512345", 100.00, 18.00);
     DodajPozycje(db, czerwiec, "84050512345", 0.00, -18.00);
@@ -108,6 +110,28 @@ void Pit11Test::personAndPayerAreCopied() {
     QCOMPARE(o.os_poczta, QString("WARSZAWA"));
     QCOMPARE(FormularzPit11ById(db, o.id).os_pesel, o.os_pesel);
     QCOMPARE(FormularzPit11ById(db, 999999).id, 0);
+}
+
+// Ł comes between L and M, Ż after Z; the surname first, then the first name.
+void Pit11Test::formsInOrderOfSurnameThenFirstNameWithPolishLetters() {
+    TestDb t;
+    Database& db = t.db();
+    const QList<QStringList> osoby{{"80010112340", "MAZUR", "BARTOSZ"},
+                                   {"81020212345", "LIS", "ŻANETA"},
+                                   {"82030312345", "ŁADA", "ADAM"},
+                                   {"83040412345", "LIS", "ANNA"},
+                                   {"84050512345", "LIS", "ZENON"}};
+    const int l = DodajListe(db, "2026-04-30");
+    for (const QStringList& o : osoby) {
+        DodajOsobe(db, o[0], o[1], o[2]);
+        DodajPozycje(db, l, o[0], 100, 18);
+    }
+    QCOMPARE(UtworzFormularzePit11(db, "2026", "A", "B"), 5);
+    QStringList kolejnosc;
+    for (const FormularzPit11& f : FormularzePit11(db, "2026"))
+        kolejnosc << f.os_nazwisko + " " + f.os_imie;
+    QCOMPARE(kolejnosc, (QStringList{"LIS ANNA", "LIS ZENON", "LIS ŻANETA", "ŁADA ADAM",
+                                     "MAZUR BARTOSZ"}));
 }
 
 void Pit11Test::creatingAgainReplacesTheYearOnlyAndAFailureKeepsIt() {

@@ -446,6 +446,26 @@ void Pit11Xml29Test::personsWithMissingDataAreListedAndGetNoFile() {
     QCOMPARE(Czytaj(xml).tekst.value("PelnaNazwa"), QString("JW 4321 UL. WOJSKOWA 1"));
     const QString s = NiezgodneZeSchematem({f.fileName()});
     QVERIFY2(s.isEmpty(), qPrintable(s));
+    f.close();
+
+    // The second file cannot be written (a folder stands under its name): the message names its
+    // form, the first file is written, the folder is left as it was, nothing is reported done.
+    DodajOsobe(db, "86060612340", "PIOTROWSKI", "PIOTR");
+    DodajPozycje(db, l, "86060612340", 100, 18);
+    UtworzFormularzePit11(db, "2025", "A", "B");
+    db.exec("delete from pit_11 where os_pesel not in ('80010112340', '86060612340')");
+    QVERIFY(QFile::remove(folder + "/NOWAK_80010112340.xml"));
+    QVERIFY(QDir().mkpath(folder + "/PIOTROWSKI_86060612340.xml/x"));
+    try {
+        GenerujXmlPit11Wzor29(db, "2025", folder, KodyUrzedowWykazu());
+        QFAIL("a file that could not be written was reported as written");
+    } catch (const VexaError& e) {
+        QVERIFY2(e.message().endsWith("Formularz: PIOTROWSKI PIOTR (PESEL 86060612340)."),
+                 qPrintable(e.message()));
+    }
+    QVERIFY(QFile::exists(folder + "/NOWAK_80010112340.xml"));
+    QVERIFY(QFileInfo(folder + "/PIOTROWSKI_86060612340.xml/x").isDir());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"NOWAK_80010112340.xml"});
 }
 
 void Pit11Xml29Test::payerFaultsWriteNothing() {

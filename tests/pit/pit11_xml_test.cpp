@@ -37,8 +37,10 @@ FormularzPit11 Wzor() {
     f.os_kod = "02-092";
     f.os_poczta = "WARSZAWA";
     f.us_kod_is = "1434";
+    // Each amount its own, so that an element that takes another column shows.
     f.kw_przychod = 1500;
-    f.kw_dochod = 1500;
+    f.kw_koszty = 12.34;
+    f.kw_dochod = 1487.66;
     f.kw_podatek = 270;
     return f;
 }
@@ -132,8 +134,8 @@ void Pit11XmlTest::linesAreFilledAsStored() {
     QCOMPARE(l[32], QString("<KodPocztowy poz=\"P_26\">02-092</KodPocztowy>"));
     QCOMPARE(l[33], QString("<Poczta>WARSZAWA</Poczta>"));
     QCOMPARE(l[39], QString("<P_29>1500.00</P_29>"));
-    QCOMPARE(l[40], QString("<P_30>0.00</P_30>"));
-    QCOMPARE(l[41], QString("<P_31>1500.00</P_31>"));
+    QCOMPARE(l[40], QString("<P_30>12.34</P_30>"));
+    QCOMPARE(l[41], QString("<P_31>1487.66</P_31>"));
     QCOMPARE(l[42], QString("<P_33>270</P_33>"));
     // The lines between are the template's own.
     const QStringList s = Szablon();
@@ -363,6 +365,28 @@ void Pit11XmlTest::oneFilePerForm() {
     const QByteArray xml = f.readAll();
     QCOMPARE(Teksty(xml, "ImiePierwsze"), QStringList{"JAN"});
     QCOMPARE(Teksty(xml, "PESEL"), QStringList{"80010112340"});
+    // The second file cannot be written (a folder stands under its name): the message names
+    // its form, the first file is written, the folder and the third file are left as they were.
+    QVERIFY(stary.open(QIODevice::WriteOnly));
+    stary.write("stary plik");
+    stary.close();
+    QVERIFY(QFile::remove(folder + "/KOWAL_SKI_82030312345.xml"));
+    QVERIFY(QFile::remove(folder + "/NOWAK_81020212345.xml"));
+    QVERIFY(QDir().mkpath(folder + "/NOWAK_81020212345.xml/x"));
+    try {
+        GenerujXmlPit11(db, "2026", Szablon(), folder);
+        QFAIL("a file that could not be written was reported as written");
+    } catch (const VexaError& e) {
+        QVERIFY2(e.message().endsWith("Formularz: NOWAK ADAM (PESEL 81020212345)."),
+                 qPrintable(e.message()));
+    }
+    QVERIFY(QFile::exists(folder + "/KOWAL_SKI_82030312345.xml"));
+    QVERIFY(QFileInfo(folder + "/NOWAK_81020212345.xml/x").isDir());
+    QFile trzeci(folder + "/NOWAK_80010112340.xml");
+    QVERIFY(trzeci.open(QIODevice::ReadOnly));
+    QCOMPARE(trzeci.readAll(), QByteArray("stary plik"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{"KOWAL_SKI_82030312345.xml",
+                                                               "NOWAK_80010112340.xml"}));
     // A year without forms writes nothing.
     QCOMPARE(GenerujXmlPit11(db, "2020", Szablon(), t.folder() + "/XML2"), 0);
     QVERIFY(!QDir(t.folder() + "/XML2").exists() ||

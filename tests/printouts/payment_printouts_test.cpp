@@ -1,10 +1,12 @@
 // The payment printouts as page models: which accounts and positions each list takes, on which
 // line an amount lands, the sums and closing lines, the declaration and the receipt.
 #include "printouts/payment_printouts.h"
+#include "support/page_boxes.h"
 
 #include <QtTest>
 
 using namespace vexa;
+using testy::WPolu;
 
 namespace {
 
@@ -114,10 +116,15 @@ void PaymentPrintoutsTest::accountsQualifyByAmountAndExactFlag() {
 }
 
 void PaymentPrintoutsTest::currencyListSumsRoundedEquivalents() {
-    // 1 000 in currency at 3.5: 3 500,00 PLN.
-    DaneWydrukuListy d = Dane({Poz("A", 600, "T"), Poz("B", 0, "N", 400, "T")});
-    QVERIFY(Teksty(WykazPrzelewow(d, true, QDate(2027, 4, 2)))
-                .contains("OGÓŁEM przelewy: 1 000,00 EUR, 3 500,00 PLN"));
+    // 1 000 in currency at 3.5; account 1's equivalent from its unrounded amount 600.004:
+    // 2 100,01 + 1 400,00 PLN (600,00 would give 3 500,00).
+    Pozycja a1 = Poz("A", 600, "T");
+    a1.rachunek1bz = 600.004;
+    DaneWydrukuListy d = Dane({a1, Poz("B", 0, "N", 400, "T")});
+    const Raport r = WykazPrzelewow(d, true, QDate(2027, 4, 2));
+    QVERIFY(Teksty(r).contains("OGÓŁEM przelewy: 1 000,00 EUR, 3 500,01 PLN"));
+    QCOMPARE(WPolu(r, "Kwota", "OGÓŁEM"), QString("1 000,00"));
+    QCOMPARE(WPolu(r, "Kwota", "A JAN"), QString("EUR  600,00"));
     // Each equivalent is rounded to the grosz before it is summed: 2 x 0,335 gives 0,68, not
     // 0,67; account 1 takes its unrounded amount.
     d.lista.kursrach = 1;
@@ -146,6 +153,7 @@ void PaymentPrintoutsTest::cashListsAndNotCollectedTransfers() {
     niepobrany.zaliczkapln = 123.45;
     niepobrany.zaliczkawaluta = 30;
     pusty.zaliczkapln = 99;
+    wyplacony.ste = "KPR.";
     zerowy.niepobranewkasie = "N"; // no PLN advance: nothing to transfer
     const DaneWydrukuListy d = Dane({wyplacony, niepobrany, pusty, zerowy});
     const QDate dzis(2027, 4, 2);
@@ -164,11 +172,15 @@ void PaymentPrintoutsTest::cashListsAndNotCollectedTransfers() {
         QVERIFY(t.contains("WYPŁACONY JAN"));
         QVERIFY(!t.contains("NIEPOBRANY JAN") && !t.contains("PUSTY JAN"));
         QVERIFY(t.contains("NALEŻNOŚCI WYPŁACONE W KASIE Z LISTY NR 7/2027 ZA MIESIĄC 03/2027"));
-        // The totals are those of the printed rows only.
+        // Each amount under its column; the totals are those of the printed rows only.
+        QCOMPARE(WPolu(k, "Kasa USD", "WYPŁACONY JAN"), QString("200,00"));
+        QCOMPARE(WPolu(k, "Kasa PLN", "WYPŁACONY JAN"), QString("10,50"));
+        QCOMPARE(WPolu(k, "Lp.", "WYPŁACONY JAN"), QString("1"));
+        QCOMPARE(WPolu(k, "Stopień etatowy", "WYPŁACONY JAN"), QString("KPR."));
+        QCOMPARE(WPolu(k, "PESEL", "WYPŁACONY JAN"), QString("80010112340"));
         QCOMPARE(t.count("200,00"), 2);
         QCOMPARE(t.count("10,50"), 2);
         QVERIFY(!t.contains("123,45") && !t.contains("99,00"));
-        QVERIFY(t.contains("Kasa USD"));
         QCOMPARE(t.contains("Podpis"), uproszczona);
         QCOMPARE(t.contains("\"ZATWIERDZAM\""), !uproszczona);
         QCOMPARE(t.contains("Wypłaciłem kwotę USD:"), uproszczona);

@@ -1,12 +1,17 @@
 // The person register printout (which persons, numbering, titles) and the dues of one person
 // over every list (the query by PESEL or surname, the period, the columns and sums).
 #include "data/validators.h"
+#include "lists/list_repository.h"
+#include "printouts/list_printout_parts.h"
 #include "printouts/person_printouts.h"
+#include "support/distinct_amounts.h"
+#include "support/page_boxes.h"
 #include "support/test_db.h"
 
 #include <QtTest>
 
 using namespace vexa;
+using testy::WPolu;
 
 namespace {
 
@@ -92,8 +97,9 @@ namespace {
 int DodajListe(Database& db, const QString& data, const QString& typ, double woj) {
     db.exec("insert into lista (nr, miesiacrok, datawykonania, typ, skrotpkw, walutazaliczki, "
             "rodzaj, dodatekwojenny, dodatekwojenny2, dodatekwojenny3) values "
-            "('1', ?, ?, ?, 'PKW A', 'USD', ?, ?, 0, 0)",
-            {data.mid(5, 2) + "/" + data.left(4), data, typ, typ == "D" ? "NU" : "", woj});
+            "('1', ?, ?, ?, 'PKW A', 'USD', ?, ?, ?, ?)",
+            {data.mid(5, 2) + "/" + data.left(4), data, typ, typ == "D" ? "NU" : "", woj, woj + 1,
+             woj + 2});
     return db.scalar("select max(id) from lista").toInt();
 }
 
@@ -103,6 +109,22 @@ void Poz(Database& db, int lista, const QString& pesel, const QString& nazwisko,
             "datanabycia, datautraty, mnoznik, iloscdni) values (?, ?, ?, 'JAN', ?, ?, "
             "'2027-01-01', ?, 1.5, 31)",
             {lista, pesel, nazwisko, razem, kasa, utraty});
+}
+
+// A position of NOWAK JAN whose every money column holds its own amount (the n-th from `od`).
+Pozycja PozRozna(Database& db, int lista, int od, const QString& utraty = "2999-01-01") {
+    Pozycja p;
+    testy::RozneKwoty(p, od);
+    p.idlisty = lista;
+    p.pesel = "80010112340";
+    p.nazwisko = "NOWAK";
+    p.imie = "JAN";
+    p.datanabycia = QDate(2027, 1, 1);
+    p.datautraty = QDate::fromString(utraty, Qt::ISODate);
+    p.mnoznik = 1.5;
+    p.iloscdni = 31;
+    ListRepository(db).dopiszPozycje(p);
+    return p;
 }
 
 } // namespace
@@ -154,21 +176,42 @@ void PersonPrintoutsTest::duesPrintout() {
     Database& db = t.db();
     const int d = DodajListe(db, "2027-01-31", "D", 30);
     const int p = DodajListe(db, "2027-02-28", "P", 50);
-    Poz(db, d, "80010112340", "NOWAK", 100.25, 10);
-    Poz(db, p, "80010112340", "NOWAK", 1200, 0, "2027-06-30");
+    const Pozycja a = PozRozna(db, d, 1);
+    Pozycja b = PozRozna(db, p, 101, "2027-06-30");
+    db.exec("update pozycja set zaliczkawaluta = 0 where idlisty = ?", {p});
+    b.zaliczkawaluta = 0;
     const Raport r = NaleznosciDlaOsoby(NaleznosciOsoby(db, {"80010112340", {}, {}, {}}),
                                         QDate(2027, 4, 2));
     QCOMPARE(r.tytulZadania, QString("LISTA NALEŻNOŚCI (VEXA-F)"));
     QVERIFY(r.poziomo);
+    QCOMPARE(r.iloscStron(), 1);
     const QStringList tx = Teksty(r);
     QVERIFY(tx.contains("LISTA NALEŻNOŚCI DLA OSOBY: JAN NOWAK, PESEL 80010112340"));
     // The captions take the rates of the first full list, not of the first list.
     QVERIFY(tx.contains("Dod.woj. 50%") && !tx.contains("Dod.woj. 30%"));
-    QVERIFY(tx.contains(" - ") && tx.contains("30/06/2027"));
-    QCOMPARE(tx.count("XXXXXXXX"), 1); // the position without a cash advance
-    QVERIFY(tx.contains("(31/01/2027)") && tx.contains("1,5 / 31"));
-    QVERIFY(tx.contains("1 300,25")); // RAZEM summed
-    QVERIFY(tx.contains("OGÓŁEM:") && tx.contains("NU"));
+    QCOMPARE(WPolu(r, "Data utraty upr.", "02/2027"), QString("30/06/2027"));
+    QCOMPARE(WPolu(r, "Data utraty upr.", "01/2027"), QString(" - "));
+    QCOMPARE(WPolu(r, "Podpis", "02/2027"), QString("XXXXXXXX")); // no cash advance
+    QCOMPARE(WPolu(r, "Podpis", "01/2027"), QString());
+    QCOMPARE(WPolu(r, "(data wykonania)", "01/2027"), QString("(31/01/2027)"));
+    QCOMPARE(WPolu(r, "Mnożnik /", "01/2027"), QString("1,5 / 31"));
+    QCOMPARE(WPolu(r, "Rodzaj listy", "01/2027"), QString("NU"));
+    // Every amount under its caption on its list's row, and its sum on the totals' row.
+    const QList<QPair<const char*, double Pozycja::*>> pola{
+        {"Należn. zagr.", &Pozycja::naleznosc},   {"Zwiększ. MON", &Pozycja::zwnaleznmon},
+        {"Zwiększ. PKW", &Pozycja::zwnaleznpkw},   {"Dod.woj. 50%", &Pozycja::dodatekwojenny},
+        {"Dod.woj. 51%", &Pozycja::dodatekwojenny2}, {"Dod.woj. 52%", &Pozycja::dodatekwojenny3},
+        {"Dod.za rozm.", &Pozycja::rozm},          {"RAZEM", &Pozycja::razem},
+        {"Składki ZUS", &Pozycja::skladkizus},     {"Inne zmniejsz.", &Pozycja::innezmniejszenia},
+        {"Do wypłaty", &Pozycja::dowyplaty},       {"Kasa", &Pozycja::zaliczkawaluta},
+        {"Kasa PLN", &Pozycja::zaliczkapln},       {"Rachunek", &Pozycja::rachunek},
+        {"Rachunek 1", &Pozycja::rachunek1},       {"Rachunek 2", &Pozycja::rachunek2}};
+    for (const auto& [naglowek, pole] : pola) {
+        const QString n = naglowek + QString(": ");
+        QCOMPARE(n + WPolu(r, naglowek, "01/2027"), n + wydruk_listy::kwota(a.*pole));
+        QCOMPARE(n + WPolu(r, naglowek, "02/2027"), n + wydruk_listy::kwota(b.*pole));
+        QCOMPARE(n + WPolu(r, naglowek, "OGÓŁEM:"), n + wydruk_listy::kwota(a.*pole + b.*pole));
+    }
     QCOMPARE(NaleznosciDlaOsoby({}, QDate(2027, 4, 2)).iloscStron(), 0);
 }
 

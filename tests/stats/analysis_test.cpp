@@ -20,7 +20,11 @@ class AnalysisTest : public QObject {
     Q_OBJECT
 private slots:
     void conditionFromTheRegisterFilter();
-    void resultsByGroup();
+    void everyAmountSumsItsColumn_data();
+    void everyAmountSumsItsColumn();
+    void everyGrouping_data();
+    void everyGrouping();
+    void subGroupingFiltersAndMarks();
     void csvFile();
     void xlsxWorkbook();
     void aWorkbookIsReplacedInOneStep();
@@ -50,11 +54,8 @@ void AnalysisTest::conditionFromTheRegisterFilter() {
     QVERIFY(TylkoZaznaczoneAnalizy(2, 5));
     QVERIFY(!TylkoZaznaczoneAnalizy(5, 5)); // all marked: no mark condition
     QVERIFY(!TylkoZaznaczoneAnalizy(0, 5));
-    QCOMPARE(PozycjeKwotAnalizy().size(), 16);
-    QCOMPARE(PozycjeKwotAnalizy()[11], QString("Do wypłaty"));
-    QCOMPARE(WyrazenieKwoty(15), QString("pozycja.iloscdni"));
-    QCOMPARE(WyrazenieGrupy(6), QString("pozycja.skrotpododdzial"));
-    QCOMPARE(PozycjePodgrupyAnalizy()[10], QString("Zwiększ. należn. PKW w %"));
+    QVERIFY_THROWS_EXCEPTION(VexaError, WyrazenieKwoty(16));
+    QVERIFY_THROWS_EXCEPTION(VexaError, WyrazenieGrupy(-1));
     // The filter display.
     FiltrRejestru g;
     g.pelne = false;
@@ -69,61 +70,190 @@ void AnalysisTest::conditionFromTheRegisterFilter() {
     QCOMPARE(OpisFiltruAnalizy(g, "NR LISTY", "7").last().podpis, QString("NR LISTY:"));
 }
 
-void AnalysisTest::resultsByGroup() {
+// Three positions of two lists, every column with its own amounts: p0 and p1 on list A, p2 on
+// list B. The list's columns part them {p0, p1} | {p2}, the position's columns {p0} | {p1, p2}.
+struct Trzy {
+    int a = 0, b = 0;
+};
+static Trzy TrzyPozycje(Database& db) {
+    Trzy t;
+    t.a = DodajListe(db, {.zp = "Z", .typ = "P", .status = "Z", .miesiacrok = "12/2007",
+                          .pkw = "PKW A"});
+    t.b = DodajListe(db, {.zp = "P", .typ = "D", .status = "O", .miesiacrok = "01/2008",
+                          .pkw = "PKW B"});
+    const QList<int> id{DodajPozycje(db, t.a, 0, "kpr.", 1.5),
+                        DodajPozycje(db, t.a, 1, "sierż.", 2.5),
+                        DodajPozycje(db, t.b, 2, "sierż.", 2.5)};
+    for (int i = 0; i < 3; ++i) {
+        const bool pierwsza = i == 0;
+        db.exec("update pozycja set skrotpododdzial = ?, stanowisko = ?, zwnaleznpkwproc = ?, "
+                "zwnaleznlekarzproc = ? where id = ?",
+                {pierwsza ? "P1" : "P2", pierwsza ? "S1" : "S2", pierwsza ? 10 : 20,
+                 pierwsza ? 5 : 7, id[i]});
+    }
+    return t;
+}
+
+void AnalysisTest::everyAmountSumsItsColumn_data() {
+    QTest::addColumn<int>("kwota");
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QStringList>("kolumny");
+    const QList<QPair<QString, QStringList>> k{
+        {"Należność", {"naleznosc"}},
+        {"Zwiększenie należności MON", {"zwnaleznmon"}},
+        {"Zwiększenie należności PKW", {"zwnaleznpkw"}},
+        {"Dodatek wojenny", {"dodatekwojenny", "dodatekwojenny2", "dodatekwojenny3"}},
+        {"Dodatek za rozminowywanie", {"rozm"}},
+        {"Wyrównanie", {"wyrownanie"}},
+        {"Dodatek za środki higieny", {"srhigieny"}},
+        {"Inne zwiększenia", {"innezwiekszenia"}},
+        {"Razem", {"razem"}},
+        {"Składki ZUS", {"skladkizus"}},
+        {"Inne zmniejszenia", {"innezmniejszenia"}},
+        {"Do wypłaty", {"dowyplaty"}},
+        {"Zaliczka w PLN", {"zaliczkapln"}},
+        {"Na rachunek", {"rachunek"}},
+        {"Zwiększ. należn. dla lekarzy", {"zwnaleznlekarz"}},
+        {"Osobodni", {}}};
+    QCOMPARE(PozycjeKwotAnalizy().size(), k.size());
+    for (int i = 0; i < k.size(); ++i)
+        QTest::newRow(qPrintable(k[i].first)) << i << k[i].first << k[i].second;
+}
+
+// Each amount of the page sums its own column (the war supplement all three of them), over
+// every position of the filter: count, sum and average, in the total and in the grouped rows.
+void AnalysisTest::everyAmountSumsItsColumn() {
+    QFETCH(int, kwota);
+    QFETCH(QString, nazwa);
+    QFETCH(QStringList, kolumny);
     TestDb t;
     Database& db = t.db();
-    const int a = DodajListe(db, {.miesiacrok = "12/2007", .pkw = "PKW A"});
-    DodajPozycje(db, a, 1, 100, "kpr.");
-    DodajPozycje(db, a, 1, 50, "sierż.");
-    const int b = DodajListe(db, {.miesiacrok = "01/2008", .pkw = "PKW B"});
-    DodajPozycje(db, b, 1, 10, "kpr.");
-    DodajPozycje(db, b, 1, 20, "kpr.");
-    const int c = DodajListe(db, {.miesiacrok = "01/2009", .pkw = "PKW A"});
-    DodajPozycje(db, c, 1, 1000, "kpr.");
-    DodajListe(db, {.miesiacrok = "02/2009"}); // no positions
-
-    // No filter, no grouping: one row of count, sum and average of "Do wypłaty".
-    FiltrRejestru f;
-    WynikAnalizy w = Analizuj(db, f, {}, 4);
-    QCOMPARE(w.listy, 4);
-    QCOMPARE(w.wyplaty, 5);
-    QCOMPARE(w.suma, 1180.0);
-    QCOMPARE(w.srednia, 236.0);
-    QCOMPARE(w.naglowki, (QStringList{"Wypłaty", "SUMA: Do wypłaty", "ŚREDNIA: Do wypłaty"}));
+    TrzyPozycje(db);
+    auto suma = [&](QList<int> bloki) {
+        double s = 0;
+        for (int b : bloki) {
+            if (kolumny.isEmpty()) s += 10 + b; // the person-days
+            for (const QString& c : kolumny)
+                s += Kw(b, qPrintable(c));
+        }
+        return s;
+    };
+    WynikAnalizy w = Analizuj(db, FiltrRejestru{}, {kwota, 0, 0}, 2);
+    QCOMPARE(PozycjeKwotAnalizy()[kwota], nazwa);
+    QCOMPARE(w.listy, 2);
+    QCOMPARE(w.wyplaty, 3);
+    QCOMPARE(w.suma, suma({0, 1, 2}));
+    QCOMPARE(w.srednia, suma({0, 1, 2}) / 3);
+    QCOMPARE(w.naglowki, (QStringList{"Wypłaty", "SUMA: " + nazwa, "ŚREDNIA: " + nazwa}));
     QCOMPARE(w.wiersze.size(), 1);
-    QCOMPARE(w.wiersze[0][0].toInt(), 5);
-    QCOMPARE(w.wiersze[0][1].toDouble(), 1180.0);
+    QCOMPARE(w.wiersze[0][1].toDouble(), suma({0, 1, 2}));
+    // Grouped by the contingent: list A's two positions, list B's one.
+    w = Analizuj(db, FiltrRejestru{}, {kwota, 5, 0}, 2);
+    QCOMPARE(w.wiersze.size(), 2);
+    QCOMPARE(w.wiersze[0][0].toString(), QString("PKW A"));
+    QCOMPARE(w.wiersze[0][1].toInt(), 2);
+    QCOMPARE(w.wiersze[0][2].toDouble(), suma({0, 1}));
+    QCOMPARE(w.wiersze[0][3].toDouble(), suma({0, 1}) / 2);
+    QCOMPARE(w.wiersze[1][2].toDouble(), suma({2}));
+}
 
-    // A year range, grouped by contingent and grade.
+void AnalysisTest::everyGrouping_data() {
+    QTest::addColumn<int>("grupa");
+    QTest::addColumn<QString>("naglowek");
+    QTest::addColumn<bool>("listy"); // a column of the list, else of the position
+    QTest::addColumn<QString>("jednej");  // the value of the group of p0
+    QTest::addColumn<QString>("drugiej"); // the value of the group of p2
+    QTest::newRow("status") << 1 << "Status (zamknięta/otwarta)" << true << "Z" << "O";
+    QTest::newRow("typ") << 2 << "Typ (pełna/dodatkowa)" << true << "P" << "D";
+    QTest::newRow("miesiąc") << 3 << "Miesiąc/rok" << true << "12/2007" << "01/2008";
+    QTest::newRow("rodzaj") << 4 << "Rodzaj (żołnierze/cywile)" << true << "Z" << "P";
+    QTest::newRow("pkw") << 5 << "PKW" << true << "PKW A" << "PKW B";
+    QTest::newRow("pododdział") << 6 << "Pododdział" << false << "P1" << "P2";
+    QTest::newRow("stanowisko") << 7 << "Stanowisko" << false << "S1" << "S2";
+    QTest::newRow("stopień") << 8 << "Stopień etatowy" << false << "kpr." << "sierż.";
+    QTest::newRow("mnożnik") << 9 << "Mnożnik" << false << "1.5" << "2.5";
+    QTest::newRow("pkw %") << 10 << "Zwiększ. należn. PKW w proc." << false << "10" << "20";
+    QTest::newRow("lekarz %") << 11 << "Zw. należn. dla lekarzy w proc." << false << "5" << "7";
+}
+
+// Each grouping groups by its own column: the rows part the positions as that column does and
+// show its values.
+void AnalysisTest::everyGrouping() {
+    QFETCH(int, grupa);
+    QFETCH(QString, naglowek);
+    QFETCH(bool, listy);
+    QFETCH(QString, jednej);
+    QFETCH(QString, drugiej);
+    TestDb t;
+    Database& db = t.db();
+    TrzyPozycje(db);
+    const WynikAnalizy w = Analizuj(db, FiltrRejestru{}, {11, grupa, 0}, 2);
+    QCOMPARE(w.naglowki.first(), naglowek);
+    QCOMPARE(w.wiersze.size(), 2);
+    QHash<QString, double> suma;
+    QHash<QString, int> ile;
+    for (const QVariantList& r : w.wiersze) {
+        suma.insert(r[0].toString(), r[2].toDouble());
+        ile.insert(r[0].toString(), r[1].toInt());
+    }
+    const double d0 = Kw(0, "dowyplaty"), d1 = Kw(1, "dowyplaty"), d2 = Kw(2, "dowyplaty");
+    QVERIFY2(suma.contains(jednej) && suma.contains(drugiej),
+             qPrintable(QStringList(suma.keys()).join('|')));
+    QCOMPARE(suma.value(jednej), listy ? d0 + d1 : d0);
+    QCOMPARE(suma.value(drugiej), listy ? d2 : d1 + d2);
+    QCOMPARE(ile.value(jednej), listy ? 2 : 1);
+}
+
+void AnalysisTest::subGroupingFiltersAndMarks() {
+    TestDb t;
+    Database& db = t.db();
+    const Trzy l = TrzyPozycje(db);
+    const int c = DodajListe(db, {.miesiacrok = "01/2009", .pkw = "PKW A"});
+    DodajPozycje(db, c, 3);
+    DodajListe(db, {.miesiacrok = "02/2009"}); // no positions
+    const double d0 = Kw(0, "dowyplaty"), d1 = Kw(1, "dowyplaty"), d2 = Kw(2, "dowyplaty");
+
+    // A year range, grouped by contingent and grade (the sub-grouping's caption).
+    FiltrRejestru f;
     f.rok = "2007-2008";
-    w = Analizuj(db, f, {11, 5, 8}, 2);
-    QCOMPARE(w.wyplaty, 4);
-    QCOMPARE(w.suma, 180.0);
+    WynikAnalizy w = Analizuj(db, f, {11, 5, 8}, 2);
+    QCOMPARE(w.wyplaty, 3);
+    QCOMPARE(w.suma, d0 + d1 + d2);
     QCOMPARE(w.naglowki, (QStringList{"PKW", "Stopień etatowy", "Wypłaty", "SUMA: Do wypłaty",
                                       "ŚREDNIA: Do wypłaty"}));
     QCOMPARE(w.wiersze.size(), 3);
     QHash<QString, double> suma;
     for (const QVariantList& r : w.wiersze)
         suma.insert(r[0].toString() + "/" + r[1].toString(), r[3].toDouble());
-    QCOMPARE(suma.value("PKW A/kpr."), 100.0);
-    QCOMPARE(suma.value("PKW A/sierż."), 50.0);
-    QCOMPARE(suma.value("PKW B/kpr."), 30.0);
+    QCOMPARE(suma.value("PKW A/kpr."), d0);
+    QCOMPARE(suma.value("PKW A/sierż."), d1);
+    QCOMPARE(suma.value("PKW B/sierż."), d2);
+    // The sub-grouping's own caption ("w %", the grouping's is "w proc.").
+    w = Analizuj(db, f, {11, 5, 10}, 2);
+    QCOMPARE(w.naglowki[1], QString("Zwiększ. należn. PKW w %"));
     // A sub-grouping without a grouping is none.
     w = Analizuj(db, f, {11, 0, 8}, 2);
     QCOMPARE(w.naglowki.size(), 3);
+    QCOMPARE(w.wiersze.size(), 1);
+    // Every year: the 2009 list too; the lists the register shows are reported.
+    w = Analizuj(db, FiltrRejestru{}, {11, 0, 0}, 4);
+    QCOMPARE(w.listy, 4);
+    QCOMPARE(w.wyplaty, 4);
+    QCOMPARE(w.suma, d0 + d1 + d2 + Kw(3, "dowyplaty"));
     // Marked lists, not all of them: only those, and their number.
-    db.exec("update lista set zaz = ? where id = ?", {QString(ZAZ_ZAZNACZONY), b});
+    db.exec("update lista set zaz = ? where id = ?", {QString(ZAZ_ZAZNACZONY), l.b});
     w = Analizuj(db, FiltrRejestru{}, {11, 5, 0}, 4);
     QCOMPARE(w.listy, 1);
-    QCOMPARE(w.wyplaty, 2);
+    QCOMPARE(w.wyplaty, 1);
     QCOMPARE(w.wiersze.size(), 1);
     QCOMPARE(w.wiersze[0][0].toString(), QString("PKW B"));
+    QCOMPARE(w.wiersze[0][2].toDouble(), d2);
     // The register's column filter on a column both tables have.
     db.exec("update lista set zaz = ?", {QString(ZAZ_NIEZAZNACZONY)});
     db.exec("update lista set razem = 7 where id = ?", {c});
     FiltrRejestru g;
     g.filtr = "(razem=7)";
-    QCOMPARE(Analizuj(db, g, {}, 1).suma, 1000.0);
+    QCOMPARE(Analizuj(db, g, {}, 1).suma, Kw(3, "dowyplaty"));
 }
 
 void AnalysisTest::csvFile() {

@@ -2,6 +2,8 @@
 // Lists and positions written straight into a test database for the statistics and analyses.
 #include "data/codepage.h"
 #include "data/database.h"
+#include "lists/list_repository.h"
+#include "support/distinct_amounts.h"
 
 #include <QString>
 
@@ -22,15 +24,28 @@ inline int DodajListe(vexa::Database& db, const L& l) {
     return db.scalar("select max(id) from lista").toInt();
 }
 
-// A position whose every amount column is `k` (dowyplaty `dowyplaty`), of grade `ste`.
-inline void DodajPozycje(vexa::Database& db, int lista, double k, double dowyplaty,
-                         const QString& ste = "kpr.", double mnoznik = 1.5) {
-    db.exec("insert into pozycja (idlisty, nazwisko, ste, mnoznik, naleznosc, zwnaleznmon, "
-            "zwnaleznpkw, dodatekwojenny, dodatekwojenny2, dodatekwojenny3, rozm, srhigieny, "
-            "wyrownanie, innezwiekszenia, razem, skladkizus, innezmniejszenia, dowyplaty, "
-            "rachunek, zaliczkapln, zaliczkawaluta) values (?, 'X', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-            "?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {lista, ste, mnoznik, k, k, k, k, k, k, k, k, k, k, k, k, k, dowyplaty, k, k, k});
+// Positions get their amounts from blocks of the distinct amounts: block 0 starts at amount 1,
+// block 1 at amount 101 and so on, so that no amount of one position repeats in another and
+// every column of every position differs from every other.
+inline int Blok(int blok) { return 1 + 100 * blok; }
+
+// The amount the column `kolumna` of the position of block `blok` holds.
+inline double Kw(int blok, const char* kolumna) {
+    return vexa::testy::KwotaKolumny(vexa::testy::KwotyPozycji(), kolumna, Blok(blok));
+}
+
+// A position of list `lista` whose every money column holds its own amount of block `blok`, of
+// grade `ste`; the person-days are 10 + blok. Returns its id.
+inline int DodajPozycje(vexa::Database& db, int lista, int blok, const QString& ste = "kpr.",
+                         double mnoznik = 1.5) {
+    vexa::Pozycja p;
+    vexa::testy::RozneKwoty(p, Blok(blok));
+    p.idlisty = lista;
+    p.nazwisko = "X";
+    p.ste = ste;
+    p.mnoznik = mnoznik;
+    p.iloscdni = 10 + blok;
+    return vexa::ListRepository(db).dopiszPozycje(p);
 }
 
 } // namespace statstest
