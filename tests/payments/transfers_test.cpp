@@ -155,9 +155,11 @@ void TransfersTest::filtersWriteOneKindAndStillCountRefusals() {
     a.rachunek1czywaluta = "T";
     Pozycja paid = a;
     paid.niepobranewkasie = "W";
+    Pozycja unflagged = a;
+    unflagged.niepobranewkasie.clear();
     Pozycja zero = a;
     zero.zaliczkapln = 0;
-    w = GenerujPrzelewy(lista(), {a, paid, zero}, platnik(), o);
+    w = GenerujPrzelewy(lista(), {a, paid, unflagged, zero}, platnik(), o);
     QCOMPARE(w.plnWykonane, 1);
     QCOMPARE(w.plnKwota, 12.3);
     QVERIFY(w.waluta.isEmpty());
