@@ -17,10 +17,12 @@ does not compile is reported and not counted either.
 Slow (a rebuild and an area's tests per fault): not part of CI.
 """
 import argparse
+import io
 import os
 import shutil
 import subprocess
 import sys
+import tarfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -178,7 +180,26 @@ def prepare(regexes=None):
     os.makedirs(TREE, exist_ok=True)
     archive = subprocess.run(["git", "-C", ROOT, "archive", "HEAD"], check=True,
                              stdout=subprocess.PIPE).stdout
-    subprocess.run(["tar", "-x", "-C", TREE], input=archive, check=True)
+    # Only the files that differ from the copy are written (with the time of now): tar would
+    # give every file the commit's time, older than the objects of an earlier run, and a test
+    # changed since would not be rebuilt.
+    with tarfile.open(fileobj=io.BytesIO(archive)) as tar:
+        for m in tar.getmembers():
+            dest = os.path.join(TREE, m.name)
+            if m.isdir():
+                os.makedirs(dest, exist_ok=True)
+            elif m.isfile():
+                data = tar.extractfile(m).read()
+                try:
+                    with open(dest, "rb") as f:
+                        if f.read() == data:
+                            continue
+                except FileNotFoundError:
+                    pass
+                os.makedirs(os.path.dirname(dest), exist_ok=True)
+                with open(dest, "wb") as f:
+                    f.write(data)
+                os.chmod(dest, m.mode)
     launcher = []
     if shutil.which("ccache"):
         # The copy compiles as the working tree does: with the paths made relative, the
