@@ -17,10 +17,12 @@ does not compile is reported and not counted either.
 Slow (a rebuild and an area's tests per fault): not part of CI.
 """
 import argparse
+import io
 import os
 import shutil
 import subprocess
 import sys
+import tarfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -52,6 +54,24 @@ FAULTS_PAYMENTS = [
      "(naWalute ? w.plnKwota : w.walKwota) += kwota;", "payments"),
     ("transfer-value-date-order", "src/payments/transfers.cpp",
      'o.dataWaluty.toString(u"dd/MM/yyyy")', 'o.dataWaluty.toString(u"MM/dd/yyyy")', "payments"),
+    ("zwsi-cash-eur-paid-as-pln", "src/payments/zwsi_files.cpp",
+     'lista.walutazaliczki == QLatin1String("EUR");',
+     'lista.walutazaliczki == QLatin1String("GBP");', "payments"),
+    ("zwsi-account1-when-bank-amount", "src/payments/zwsi_files.cpp",
+     "if (p.rachunek1 > 0) konta +=", "if (p.rachunek > 0) konta +=", "payments"),
+    ("zwsi-not-collected-any-flag", "src/payments/zwsi_files.cpp",
+     'p.zaliczkapln > 0 && p.niepobranewkasie == QLatin1String("N"))\n            dopisz(f.niepobrane',
+     "p.zaliczkapln > 0)\n            dopisz(f.niepobrane", "payments"),
+    ("zwsi-D-cash-takes-pln", "src/payments/zwsi_files.cpp",
+     "pesel + rodzaj + KwotaZwsi(p.zaliczkawaluta) + KwotaZwsi(0)",
+     "pesel + rodzaj + KwotaZwsi(p.zaliczkapln) + KwotaZwsi(0)", "payments"),
+    ("transfer-not-collected-to-account2", "src/payments/transfers.cpp",
+     "przelew(p, 1, p.zaliczkapln, false);", "przelew(p, 2, p.zaliczkapln, false);", "payments"),
+    ("transfer-not-collected-removes-currency-file", "src/payments/transfers.cpp",
+     "    if (!niepobrane)\n        pliki << PlikZestawu", "    pliki << PlikZestawu", "payments"),
+    ("transfer-refused-sums-swapped", "src/payments/transfers.cpp",
+     "(naWalute ? w.walKwotaOdrzucona : w.plnKwotaOdrzucona) += kwota;",
+     "(naWalute ? w.plnKwotaOdrzucona : w.walKwotaOdrzucona) += kwota;", "payments"),
 ]
 
 FAULTS_EXCHANGE_AND_CALCULATION = [
@@ -60,6 +80,50 @@ FAULTS_EXCHANGE_AND_CALCULATION = [
     ("exchange-number-truncates", "src/data/exchange_values.cpp",
      "std::llrint(x * 1000000.0)", "static_cast<long long>(x * 1000000.0)",
      "data/|lists/list_files|persons/person_files"),
+    ("exchange-column-kind-by-case", "src/data/exchange_values.cpp",
+     "typy.value(kolumny[i].toLower())", "typy.value(kolumny[i])",
+     "data/exchange|lists/list_files|persons/person_files"),
+    ("exchange-double-column-as-text", "src/data/exchange_values.cpp",
+     'if (t.contains(u"DOUBLE") || t.contains(u"REAL")', 'if (t.contains(u"REAL")',
+     "data/exchange|lists/list_files|persons/person_files"),
+    ("exchange-date-1899-accepted", "src/data/exchange_values.cpp",
+     "d.year() < 1900 &&", "d.year() < 1899 &&",
+     "data/exchange|lists/list_files|persons/person_files"),
+    ("list-file-100-columns-refused", "src/lists/list_files.cpp",
+     "n < 1 || n > kMaksKolumn", "n < 1 || n >= kMaksKolumn", "lists/list_files"),
+    ("list-file-order-by-name-for-nis", "src/lists/list_files.cpp",
+     "kolejnosc == KolejnoscPozycji::Nis", "kolejnosc != KolejnoscPozycji::Nis",
+     "lists/list_files"),
+    ("list-file-question-names-column-6", "src/lists/list_files.cpp",
+     "wartosciListy.value(7)", "wartosciListy.value(6)", "lists/list_files"),
+    ("list-file-idlisty-first-column-missed", "src/lists/list_files.cpp",
+     "if (idlisty >= 0)\n            v[idlisty] = id;", "if (idlisty > 0)\n            v[idlisty] = id;",
+     "lists/list_files"),
+    ("person-file-100-columns-refused", "src/persons/person_files.cpp",
+     "n < 1 || n > kMaksKolumn", "n < 1 || n >= kMaksKolumn", "persons/person_files"),
+    ("person-file-listed-pesel-stops-import", "src/persons/person_files.cpp",
+     "if (listowanePesele.contains(w.value(0).trimmed())) continue;",
+     "if (listowanePesele.contains(w.value(0).trimmed())) break;", "persons/person_files"),
+    ("person-zwsi-account2-needs-account1", "src/persons/person_files.cpp",
+     "if (konto.isEmpty()) continue;", "if (konto.isEmpty()) break;", "persons/person_files"),
+    ("numbers-field-max-exclusive", "src/data/numbers.cpp",
+     "v < zakres.min || v > zakres.max", "v < zakres.min || v >= zakres.max", "data/numbers"),
+    ("calc-lost-on-the-first-gives-nothing", "src/lists/calculation.cpp",
+     "(N < S && U < S) || (N > E && U > E)", "(N < S && U <= S) || (N > E && U > E)",
+     "lists/calc"),
+    ("calc-daily-rate-rounded-after-days", "src/lists/calculation.cpp",
+     "p.naleznosc = double(dni * LD(zaokraglij(LD(l.uposazenie) * p.mnoznik / 30)));",
+     "p.naleznosc = zaokraglij(dni * LD(l.uposazenie) * p.mnoznik / 30);", "lists/calc"),
+    ("calc-supplement-II-added-twice", "src/lists/calculation.cpp",
+     "p.dodatekwojenny + p.dodatekwojenny2 + p.dodatekwojenny3 + p.rozm +",
+     "p.dodatekwojenny + p.dodatekwojenny2 + p.dodatekwojenny2 + p.rozm +", "lists/calc"),
+    ("calc-cash-at-bank-rate", "src/lists/calculation.cpp",
+     "p.zaliczkapln = zaokraglij(LD(p.zaliczkawaluta) * l.kurszaliczki);\n        p.rachunek = zaokraglij(",
+     "p.zaliczkapln = zaokraglij(LD(p.zaliczkawaluta) * l.kursrach);\n        p.rachunek = zaokraglij(",
+     "lists/calc"),
+    ("calc-contributions-not-deducted", "src/lists/calculation.cpp",
+     "zaokraglij(LD(p.razem) - p.skladkizus - p.innezwiekszenia)",
+     "zaokraglij(LD(p.razem) - p.innezwiekszenia)", "lists/calc"),
 ]
 
 # The tests of printouts and PIT-11 and statistics without the screen tests: a fault there shows
@@ -191,7 +255,26 @@ def prepare(regexes):
     os.makedirs(TREE, exist_ok=True)
     archive = subprocess.run(["git", "-C", ROOT, "archive", "HEAD"], check=True,
                              stdout=subprocess.PIPE).stdout
-    subprocess.run(["tar", "-x", "-C", TREE], input=archive, check=True)
+    # Only the files that differ from the copy are written (with the time of now): tar would
+    # give every file the commit's time, older than the objects of an earlier run, and a test
+    # changed since would not be rebuilt.
+    with tarfile.open(fileobj=io.BytesIO(archive)) as tar:
+        for m in tar.getmembers():
+            dest = os.path.join(TREE, m.name)
+            if m.isdir():
+                os.makedirs(dest, exist_ok=True)
+            elif m.isfile():
+                data = tar.extractfile(m).read()
+                try:
+                    with open(dest, "rb") as f:
+                        if f.read() == data:
+                            continue
+                except FileNotFoundError:
+                    pass
+                os.makedirs(os.path.dirname(dest), exist_ok=True)
+                with open(dest, "wb") as f:
+                    f.write(data)
+                os.chmod(dest, m.mode)
     launcher = []
     if shutil.which("ccache"):
         # The copy compiles as the working tree does: with the paths made relative, the
@@ -208,6 +291,11 @@ def prepare(regexes):
     code, out = build(sorted({t for r in regexes for t in targets(r)}))
     if code != 0:
         sys.exit("mutants: the unchanged tree does not build\n" + out[-3000:])
+    # A fault counts as killed only when its tests fail: they must pass on the tree as committed.
+    for regex in sorted(regexes):
+        code, out = tests(regex)
+        if code != 0:
+            sys.exit(f"mutants: the unchanged tree fails the tests /{regex}/\n" + out[-3000:])
 
 
 def build(targets=()):

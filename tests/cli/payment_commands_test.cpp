@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "lists/list_repository.h"
 #include "payments/transfers.h"
+#include "payments/zwsi_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,13 +89,24 @@ void PaymentCommandsTest::zwsiWritesTheFourFilesFolder() {
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.linie.first(), "Pliki dla ZWSI RON zostały utworzone.");
     QVERIFY(!QFile::exists(out));
-    const QStringList files = QDir(m_dir.filePath("zwsi")).entryList(QDir::Files);
-    QVERIFY(!files.isEmpty());
-    for (const QString& f : files) {
-        QVERIFY2(f.endsWith("_lista.txt"), qPrintable(f));
-        const QByteArray bytes = czytaj(m_dir.filePath("zwsi/" + f));
-        QVERIFY(bytes.endsWith("\r\n"));
-    }
+    // The bytes the core builds for the list, each in its own file; a file without records
+    // is not there.
+    Database db;
+    db.open(m_db);
+    const PlikiZwsi f = PlikiZwsiListy(db, 1, KolejnoscPozycji::Nazwisko);
+    QVERIFY(f.ileRachunek > 0);
+    const std::pair<QString, QByteArray> pliki[] = {{"kasa_lista.txt", f.kasa},
+                                                    {"rachunek_lista.txt", f.rachunek},
+                                                    {"zaliczka_lista.txt", f.zaliczka},
+                                                    {"niepobrane_lista.txt", f.niepobrane}};
+    QStringList zostaja;
+    for (const auto& [nazwa, bajty] : pliki)
+        if (!bajty.isEmpty()) {
+            zostaja << nazwa;
+            QCOMPARE(czytaj(m_dir.filePath("zwsi/" + nazwa)), bajty);
+        }
+    zostaja.sort();
+    QCOMPARE(QDir(m_dir.filePath("zwsi")).entryList(QDir::Files, QDir::Name), zostaja);
 }
 
 void PaymentCommandsTest::badUseMissingListsAndUnwritableFiles() {

@@ -2,6 +2,7 @@
 // writing (naming row and column) and on reading, never wrapped; a character Windows-1250
 // lacks is refused naming where it stands.
 #include "data/codepage.h"
+#include "data/database.h"
 #include "data/error.h"
 #include "data/exchange_values.h"
 
@@ -15,6 +16,9 @@ class ExchangeValuesTest : public QObject {
     Q_OBJECT
 private slots:
     void numbersWithinTheLimitOnly();
+    void numbersToTheMillionth_data();
+    void numbersToTheMillionth();
+    void datesAndLines();
     void aRowNamesWhatItRefuses();
     void theFirstCharacterOutsideTheCodePage();
 };
@@ -46,6 +50,94 @@ void ExchangeValuesTest::numbersWithinTheLimitOnly() {
     QCOMPARE(WartoscZPliku("9223372036854775807", TypKolumny::Calkowita, &ok).toLongLong(),
              std::numeric_limits<qlonglong>::max());
     QVERIFY(ok);
+}
+
+void ExchangeValuesTest::numbersToTheMillionth_data() {
+    QTest::addColumn<double>("liczba");
+    QTest::addColumn<QString>("tekst");
+    // Doubles just below their decimal value: rounded to the millionth, never truncated.
+    QTest::newRow("8.2") << 8.2 << "8200000";
+    QTest::newRow("2.03") << 2.03 << "2030000";
+    QTest::newRow("0.29") << 0.29 << "290000";
+    QTest::newRow("-5.09") << -5.09 << "-5090000";
+    QTest::newRow("123.456789") << 123.456789 << "123456789";
+    QTest::newRow("1e-6") << 0.000001 << "1";
+    QTest::newRow("below half a millionth") << 0.0000004 << "0";
+    QTest::newRow("zero") << 0.0 << "0";
+}
+
+void ExchangeValuesTest::numbersToTheMillionth() {
+    QFETCH(double, liczba);
+    QFETCH(QString, tekst);
+    QCOMPARE(WartoscDoPliku(liczba, TypKolumny::Liczba), tekst);
+    bool ok = false;
+    const QVariant back = WartoscZPliku(tekst, TypKolumny::Liczba, &ok);
+    QVERIFY(ok);
+    QCOMPARE(back.typeId(), int(QMetaType::Double));
+    // Read back as the nearest double of the written millionths: the same text again.
+    QCOMPARE(WartoscDoPliku(back, TypKolumny::Liczba), tekst);
+    if (tekst != "0") QCOMPARE(back.toDouble(), liczba);
+}
+
+void ExchangeValuesTest::datesAndLines() {
+    // A date and the empty date; a year before 1900 that is not the empty date is refused.
+    QCOMPARE(WartoscDoPliku(DataDoBazy(QDate(2027, 3, 5)), TypKolumny::Data), "05.03.2027");
+    QCOMPARE(WartoscDoPliku(QVariant(), TypKolumny::Data), "00.00.0000");
+    bool ok = false;
+    QCOMPARE(DataZBazy(WartoscZPliku("05.03.2027", TypKolumny::Data, &ok)), QDate(2027, 3, 5));
+    QVERIFY(ok);
+    QCOMPARE(DataZBazy(WartoscZPliku("01.01.1900", TypKolumny::Data, &ok)), QDate(1900, 1, 1));
+    QVERIFY(ok);
+    WartoscZPliku("00.00.0000", TypKolumny::Data, &ok);
+    QVERIFY(ok);
+    for (const char* t : {"31.12.1899", "15.06.1899", "01.01.0999", "32.01.2027", "5.3.2027x"}) {
+        WartoscZPliku(QString::fromLatin1(t), TypKolumny::Data, &ok);
+        QVERIFY2(!ok, t);
+    }
+    // Text loses its TABs; whole numbers stay whole.
+    QCOMPARE(WartoscDoPliku("A\tB", TypKolumny::Tekst), "AB");
+    QCOMPARE(WartoscDoPliku(QVariant(), TypKolumny::Tekst), "");
+    QCOMPARE(WartoscDoPliku(qlonglong(-42), TypKolumny::Calkowita), "-42");
+    QCOMPARE(WartoscZPliku(" 7 ", TypKolumny::Calkowita, &ok), QVariant(qlonglong(7)));
+    WartoscZPliku("7.5", TypKolumny::Calkowita, &ok);
+    QVERIFY(!ok);
+
+    // Each field followed by a TAB, then "#" and a TAB.
+    QCOMPARE(LiniaPol({"nr", "razem"}), "nr\trazem\t#\t");
+    QCOMPARE(LiniaPol({}), "#\t");
+    QCOMPARE(PolaWiersza("nr\trazem\t#\t", 2, "Plik", 5), QStringList({"nr", "razem"}));
+    auto odmowa = [](const QString& linia, int n) {
+        try {
+            PolaWiersza(linia, n, "Plik", 5);
+        } catch (const VexaError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    const QString krotki = "Plik jest uszkodzony.\r\rWiersz 5: wiersz ma inną liczbę pól niż 2 "
+                           "(plik jest niekompletny).";
+    QCOMPARE(odmowa("nr\trazem\t", 2), krotki);          // no "#"
+    QCOMPARE(odmowa("nr\trazem\tuwagi\t#\t", 2), krotki); // a field more than its count
+    QCOMPARE(odmowa("nr\t#\t", 2), krotki);              // a field less
+
+    // Each value read for its column, found by name whatever its case: a number column
+    // gives the number, a text column the text.
+    const QHash<QString, TypKolumny> typy{{"razem", TypKolumny::Liczba},
+                                          {"nr", TypKolumny::Tekst},
+                                          {"datawykonania", TypKolumny::Data}};
+    const QVariantList v = WartosciWiersza({"NR", "Razem", "dataWykonania"},
+                                           {"8200000", "8200000", "05.03.2027"}, typy, "Plik", 9);
+    QCOMPARE(v.value(0), QVariant("8200000"));
+    QCOMPARE(v.value(1).typeId(), int(QMetaType::Double));
+    QCOMPARE(v.value(1).toDouble(), 8.2);
+    QCOMPARE(DataZBazy(v.value(2)), QDate(2027, 3, 5));
+    try {
+        WartosciWiersza({"nr", "RAZEM"}, {"1", "8,2"}, typy, "Plik", 9);
+        QFAIL("a number that is none was read");
+    } catch (const VexaError& e) {
+        QCOMPARE(e.message(), "Plik jest uszkodzony.\r\rWiersz 9: niepoprawna wartość „8,2” w "
+                              "kolumnie RAZEM.");
+    }
 }
 
 void ExchangeValuesTest::aRowNamesWhatItRefuses() {

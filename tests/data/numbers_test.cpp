@@ -280,6 +280,39 @@ private slots:
         const QString big = QStringLiteral("123456789012345");
         QCOMPARE(DoSetnych(ZSetnych(big)), big);
     }
+
+    // A typed field value: each limit (lowest, highest, decimal places) on both sides.
+    void fieldValue_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<double>("wartosc"); // NaN: refused
+        QTest::addColumn<QString>("blad");
+        const double nie = std::numeric_limits<double>::quiet_NaN();
+        const QString zakres = "Wprowadzona wartość musi mieścić się w przedziale od -5 do 100!";
+        const QString miejsca = "Wprowadzona wartość może mieć najwyżej 2 miejsc(a) po przecinku!";
+        QTest::newRow("lowest") << "-5" << -5.0 << "";
+        QTest::newRow("below the lowest") << "-5,01" << nie << zakres;
+        QTest::newRow("highest") << "100,00" << 100.0 << "";
+        QTest::newRow("above the highest") << "100,01" << nie << zakres;
+        QTest::newRow("two places") << "12,35" << 12.35 << "";
+        QTest::newRow("trailing zeros take no place") << "12,3500" << 12.35 << "";
+        QTest::newRow("three places") << "12,351" << nie << miejsca;
+        QTest::newRow("empty") << "" << nie << QString::fromUtf8(kNiepoprawnaLiczba);
+        QTest::newRow("not a number") << "12a" << nie << QString::fromUtf8(kNiepoprawnaLiczba);
+    }
+    void fieldValue() {
+        QFETCH(QString, tekst);
+        QFETCH(double, wartosc);
+        QFETCH(QString, blad);
+        QString why;
+        const std::optional<double> v = WartoscPola(tekst, ZakresPola{-5, 100, 2}, &why);
+        if (std::isnan(wartosc)) {
+            QVERIFY(!v);
+            QCOMPARE(why, blad);
+        } else {
+            QVERIFY(v);
+            QCOMPARE(*v, wartosc);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(NumbersTest)

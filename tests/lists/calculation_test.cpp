@@ -1,4 +1,5 @@
 #include "calculation_fixtures.h"
+#include "support/distinct_amounts.h"
 #include "data/error.h"
 
 #include <QtTest>
@@ -22,6 +23,7 @@ private slots:
     void hygieneEquivalent_data();
     void hygieneEquivalent();
     void manualHygieneIsKeptAndJoinsTheTotal();
+    void everyPartHasItsOwnAmount();
 };
 
 void CalculationTest::entitlementDaysInTheMonth_data() {
@@ -42,6 +44,11 @@ void CalculationTest::entitlementDaysInTheMonth_data() {
     // 5..20 March = 16
     QTest::newRow("both inside") << "03/2027" << QDate(2027, 3, 5) << QDate(2027, 3, 20) << 16;
     QTest::newRow("one day") << "03/2027" << QDate(2027, 3, 31) << QDate(2027, 3, 31) << 1;
+    // Each edge of the month on both sides: lost the day before it or on its first day,
+    // acquired on its last day or the day after.
+    QTest::newRow("lost on the first") << "03/2027" << dawno << QDate(2027, 3, 1) << 1;
+    QTest::newRow("acquired on the last day") << "03/2027" << QDate(2027, 3, 31) << DATA_BEZ_KONCA
+                                              << 1;
     QTest::newRow("both before") << "03/2027" << dawno << QDate(2027, 2, 28) << 0;
     QTest::newRow("both after") << "03/2027" << QDate(2027, 4, 1) << DATA_BEZ_KONCA << 0;
     QTest::newRow("no acquisition date") << "03/2027" << QDate() << DATA_BEZ_KONCA << 31;
@@ -323,6 +330,56 @@ void CalculationTest::manualHygieneIsKeptAndJoinsTheTotal() {
     l.osobnosrhigieny = "T"; // paid separately: not in the total
     przeliczpozycje(l, q, kHigiena);
     QCOMPARE(q.razem, 6000.0);
+}
+
+void CalculationTest::everyPartHasItsOwnAmount() {
+    // Every part of the total its own amount, so that a part taken twice, left out or taken
+    // from another column shows: 10 days of March at base pay 4567, multiplier 2.
+    Lista l = lista();
+    l.uposazenie = 4567;
+    l.zwnaleznmon = 10;
+    l.czy_dod_wojenny = "T";
+    l.dodatekwojenny = 1.25;
+    l.dodatekwojenny2 = 2;
+    l.dodatekwojenny3 = 2.5;
+    l.rozm = 0.5;
+    l.osobnosrhigieny = "N";
+    l.kurszaliczki = 4.1234;
+    l.kursrach = 3.9;
+    Pozycja p = pozycja();
+    testy::RozneKwoty(p); // wyrownanie 12.23, innezmniejszenia 13.25, innezwiekszenia 14.27,
+                          // skladkizus 15.29, zaliczkawaluta 22.43, rachunek2 27.53
+    p.iloscdni = 10;
+    p.iloscdnizwmon = 10;
+    p.iloscdniwojna = 3;
+    p.iloscdniwojna2 = 4;
+    p.iloscdniwojna3 = 5;
+    p.iloscdnirozm = 6;
+    p.zwnaleznlekarzproc = 150;
+    p.zwnaleznpkwproc = 7;
+    p.dni_wolne_u = 1;
+    przeliczpozycje(l, p, kHigiena);
+    // Days × the daily rate rounded first: 9134 / 30 = 304.4666… → 304.47, × 10.
+    QCOMPARE(p.naleznosc, 3044.7);
+    QCOMPARE(p.zwnaleznlekarz, 2283.5); // 6850.50 / 30 = 228.35, × 10
+    QCOMPARE(p.zwnaleznmon, 152.2);     // 456.70 / 30 = 15.2233… → 15.22, × 10
+    QCOMPARE(p.zwnaleznpkw, 319.69);    // 7 % of 4567
+    QCOMPARE(p.dodatekwojenny, 171.2625); // 3 × 57.0875
+    QCOMPARE(p.dodatekwojenny2, 365.36);  // 4 × 91.34
+    QCOMPARE(p.dodatekwojenny3, 570.875); // 5 × 114.175
+    QCOMPARE(p.rozm, 137.01);             // 6 × 22.835
+    QCOMPARE(p.zmniejszenie_urlop, 548.04); // 304.47 + 228.35 + 15.22
+    QCOMPARE(p.srhigieny, 47.77);           // half of 95.54 for fewer than 16 days
+    // 3044.70 + 2283.50 + 152.20 + 319.69 + 171.2625 + 365.36 + 570.875 + 137.01 + 12.23
+    // − 13.25 − 548.04 + 47.77
+    QCOMPARE(p.razem, 6543.3075);
+    QCOMPARE(p.dowyplaty, 6513.75); // 6543.3075 − 15.29 − 14.27 → 6513.7475
+    // Cash at the cash-desk rate: 22.43 × 4.1234 = 92.4878… → 92.49; the rest to the banks,
+    // account 2 (PLN) keeps 27.53.
+    QCOMPARE(p.zaliczkapln, 92.49);
+    QCOMPARE(p.rachunek, 6421.26);
+    QCOMPARE(p.rachunek1, 6393.73);
+    QCOMPARE(p.rachunek2, 27.53);
 }
 
 QTEST_GUILESS_MAIN(CalculationTest)

@@ -6,6 +6,7 @@
 #include "data/masked_lines.h"
 #include "lists/generation.h"
 #include "lists/list_files.h"
+#include "support/distinct_amounts.h"
 #include "support/masked_files.h"
 #include "support/unit_fixture.h"
 
@@ -35,6 +36,44 @@ QStringList wiersze(Database& db, const QString& sql, const QVariantList& args) 
 }
 
 
+// The ids a query gives.
+QList<int> idy(Database& db, const QString& sql, int id) {
+    QList<int> out;
+    QSqlQuery q = db.exec(sql, {id});
+    while (q.next())
+        out << q.value(0).toInt();
+    return out;
+}
+
+// Every money column of a row its own amount, the first RoznaKwota(od).
+template <class S>
+void zapiszKwoty(Database& db, const char* tabela, int id, const testy::KolumnyKwot<S>& k,
+                 int od) {
+    for (int i = 0; i < k.size(); ++i)
+        db.exec(QString("update %1 set %2 = ? where id = ?")
+                    .arg(QLatin1String(tabela), QLatin1String(k[i].first)),
+                {testy::RoznaKwota(od + i), id});
+}
+
+// RoznaKwota(n) in millionths, as a file writes it: n + (2n - 1) / 100, in whole numbers.
+QString milionowe(int n) {
+    return QString::number(qlonglong(n) * 1000000 + qlonglong(2 * n - 1) * 10000);
+}
+
+// A list file whose list row has n columns: the file's own, then "nazwa1" again and again,
+// or the first n of them.
+QStringList kolumnListy(QStringList l, int n) {
+    const int n1 = l[3].toInt();
+    QStringList nazwy = l[4].split('\t').mid(0, n1), wartosci = l[7].split('\t').mid(0, n1);
+    while (nazwy.size() < n) {
+        nazwy << "nazwa1";
+        wartosci << "X";
+    }
+    l[3] = QString::number(n);
+    l[4] = LiniaPol(nazwy.mid(0, n));
+    l[7] = LiniaPol(wartosci.mid(0, n));
+    return l;
+}
 
 } // namespace
 
@@ -42,6 +81,8 @@ class ListFilesTest : public QObject {
     Q_OBJECT
 private slots:
     void roundTripKeepsEveryValue();
+    void positionsInTheChosenOrder();
+    void columnCountOnBothSidesOfTheLimit();
     void listWithoutPositionsIsEightLines();
     void badFilesAreRefusedAndNothingIsWritten();
 };
@@ -51,22 +92,41 @@ void ListFilesTest::roundTripKeepsEveryValue() {
     u.person("WPWP", "80010112340");
     u.person("KOWALSKI", "75031512352");
     const int id = UtworzListe(u.db, u.msg, u.full(), QDate(2027, 3, 31));
+    // Every money column of the list and of each position its own amount: a column written
+    // or read in another's place cannot pass.
+    zapiszKwoty(u.db, "lista", id, testy::KwotyListy(), 1);
+    const QList<int> p = idy(u.db, "select id from pozycja where idlisty = ? order by nazwisko", id);
+    QCOMPARE(p.size(), 2); // KOWALSKI, WPWP
+    zapiszKwoty(u.db, "pozycja", p[0], testy::KwotyPozycji(), 100);
+    zapiszKwoty(u.db, "pozycja", p[1], testy::KwotyPozycji(), 200);
     u.db.exec("update lista set dowodca1 = 'DOWÓDCA WP', tabelazaliczki = ? where id = ?",
               {"A\tB", id});
     u.db.exec("update pozycja set uwagi = 'KWP WPW', razem = 123.456789, datautraty = null, "
               "imieojca = 'WP' where idlisty = ? and nazwisko = 'WPWP'",
               {id});
     const QByteArray bytes = PlikListy(u.db, id, KolejnoscPozycji::Nazwisko, QDate(2027, 4, 2));
-    const QStringList l = maskedLines(bytes);
+    const int n1 = maskedLines(bytes).value(3).toInt();
+    const QStringList l = maskedLines(bytes, 7, n1 + 1);
     QCOMPARE(l.value(0), "LNZ");
     QCOMPARE(l.value(1), "W14.2");
     QCOMPARE(l.value(2), "02.04.2027");
+    // Each amount in millionths under its own name: the list's row, then KOWALSKI's.
+    const QStringList nazwyListy = l[4].split('\t'), nazwyPozycji = l[6].split('\t');
+    const QStringList lista = l[7].split('\t'), kowalski = l[8].split('\t');
+    QCOMPARE(kowalski.value(nazwyPozycji.indexOf("nazwisko")), "KOWALSKI");
+    for (int i = 0; i < testy::KwotyListy().size(); ++i)
+        QCOMPARE(lista.value(nazwyListy.indexOf(testy::KwotyListy()[i].first)), milionowe(1 + i));
+    for (int i = 0; i < testy::KwotyPozycji().size(); ++i)
+        QCOMPARE(kowalski.value(nazwyPozycji.indexOf(testy::KwotyPozycji()[i].first)),
+                 milionowe(100 + i));
 
     const ListaZPliku f = CzytajPlikListy(u.db, bytes);
     QCOMPARE(f.pozycje.size(), 2);
-    QVERIFY(f.pytanie().startsWith("Czy chcesz zaimportować listę?\r\rWersja : 14.2, "
-                                   "wygenerowana: 02.04.2027\r"));
-    QVERIFY(f.pytanie().endsWith(", Miesiąc: 03/2027"));
+    // The list's number and month as the file holds them.
+    QCOMPARE(f.pytanie(), "Czy chcesz zaimportować listę?\r\rWersja : 14.2, wygenerowana: "
+                          "02.04.2027\r" +
+                              u.db.scalar("select nr from lista where id = ?", {id}).toString() +
+                              ", Miesiąc: 03/2027");
     const int copy = ZaimportujListe(u.db, f);
     QVERIFY(copy != id);
 
@@ -83,6 +143,31 @@ void ListFilesTest::roundTripKeepsEveryValue() {
                          {copy})
                  .toDouble(),
              123.456789);
+    QCOMPARE(u.db.scalar("select dowyplaty from pozycja where idlisty = ? and nazwisko = "
+                         "'KOWALSKI'",
+                         {copy})
+                 .toDouble(),
+             testy::KwotaKolumny(testy::KwotyPozycji(), "dowyplaty", 100));
+}
+
+void ListFilesTest::positionsInTheChosenOrder() {
+    UnitFixture u;
+    u.person("ADAMSKI", "80010112340");
+    u.person("BORSUK", "75031512352");
+    const int id = UtworzListe(u.db, u.msg, u.full(), QDate(2027, 3, 31));
+    u.db.exec("update pozycja set nis = case nazwisko when 'BORSUK' then 'A1' else 'B1' end "
+              "where idlisty = ?",
+              {id});
+    auto kolejnosc = [&](KolejnoscPozycji k) {
+        const QStringList l = maskedLines(PlikListy(u.db, id, k, QDate(2027, 4, 2)));
+        const int nazwisko = int(l.value(6).split('\t').indexOf("nazwisko"));
+        QStringList out;
+        for (const QString& w : l.mid(8))
+            out << w.split('\t').value(nazwisko);
+        return out;
+    };
+    QCOMPARE(kolejnosc(KolejnoscPozycji::Nazwisko), QStringList({"ADAMSKI", "BORSUK"}));
+    QCOMPARE(kolejnosc(KolejnoscPozycji::Nis), QStringList({"BORSUK", "ADAMSKI"}));
 }
 
 void ListFilesTest::listWithoutPositionsIsEightLines() {
@@ -143,13 +228,34 @@ void ListFilesTest::badFilesAreRefusedAndNothingIsWritten() {
     QCOMPARE(refused(maskedFile(oldDate), "Wiersz 8"), QStringLiteral("accepted"));
     u.db.exec("delete from pozycja where idlisty = (select max(id) from lista)");
     u.db.exec("delete from lista where id = (select max(id) from lista)");
-    // More than 100 columns.
-    QStringList wide = l;
-    wide[3] = "101";
-    QCOMPARE(refused(maskedFile(wide), "Wiersz 4"), QString());
-
     QCOMPARE(u.count("lista"), lists);
     QCOMPARE(u.count("pozycja"), positions);
+}
+
+void ListFilesTest::columnCountOnBothSidesOfTheLimit() {
+    UnitFixture u;
+    u.person("ADAMSKI", "80010112340");
+    const int id = UtworzListe(u.db, u.msg, u.full(), QDate(2027, 3, 31));
+    const QStringList l =
+        maskedLines(PlikListy(u.db, id, KolejnoscPozycji::Nazwisko, QDate(2027, 4, 2)));
+    for (int n : {1, 99, 100}) {
+        const ListaZPliku f = CzytajPlikListy(u.db, maskedFile(kolumnListy(l, n)));
+        QCOMPARE(f.kolumnyListy.size(), n);
+        QCOMPARE(f.wartosciListy.size(), n);
+        QCOMPARE(f.pozycje.size(), 1);
+    }
+    for (int n : {0, 101}) {
+        QStringList zla = kolumnListy(l, 1);
+        zla[3] = QString::number(n);
+        try {
+            CzytajPlikListy(u.db, maskedFile(zla));
+            QFAIL(qPrintable(QString::number(n) + " columns accepted"));
+        } catch (const VexaError& e) {
+            QCOMPARE(e.message(), "Plik listy należności jest uszkodzony.\r\rWiersz 4: liczba "
+                                  "kolumn musi być liczbą od 1 do 100.");
+        }
+    }
+    QCOMPARE(u.count("lista"), 1);
 }
 
 QTEST_GUILESS_MAIN(ListFilesTest)

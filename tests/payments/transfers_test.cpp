@@ -57,6 +57,12 @@ OpcjePrzelewow opcje() {
     return o;
 }
 
+// The bytes of a file ("<none>" when there is none).
+QByteArray plik(const QString& nazwa) {
+    QFile f(nazwa);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
 QList<QByteArray> linie(const QByteArray& file) {
     QList<QByteArray> out;
     for (const QByteArray& l : file.split('\n'))
@@ -149,14 +155,21 @@ void TransfersTest::filtersWriteOneKindAndStillCountRefusals() {
     a.rachunek1czywaluta = "T";
     Pozycja paid = a;
     paid.niepobranewkasie = "W";
+    Pozycja unflagged = a;
+    unflagged.niepobranewkasie.clear();
     Pozycja zero = a;
     zero.zaliczkapln = 0;
-    w = GenerujPrzelewy(lista(), {a, paid, zero}, platnik(), o);
+    w = GenerujPrzelewy(lista(), {a, paid, unflagged, zero}, platnik(), o);
     QCOMPARE(w.plnWykonane, 1);
     QCOMPARE(w.plnKwota, 12.3);
     QVERIFY(w.waluta.isEmpty());
-    QVERIFY(w.pln.contains(" 1 12.30 "));
-    QVERIFY(w.pln.contains("\"PLN\""));
+    // Account 1's bank, owner and number, the PLN advance, in PLN although account 1 is kept
+    // in the currency.
+    QCOMPARE(w.pln,
+             QByteArray("\"PKO BP\" \"KOWALSKA ANNA\" \"60102010260000042270201111\" 1 12.30 "
+                        "\"PKO BP\" \"JW 1234???PKW\" \"11 1020 1026 0000 0422 7020 1111\" "
+                        "\"WYP\xA3" "ATA???LISTA 5/2026dla KOWALSKI JAN\" \"PLN\" \"KOWALSKI JAN\" "
+                        "\"KOWALSKI JAN\" \"N\" \"VEXA-F\" \"N\" \"\" \"\" \"75101\"\r\n"));
     QVERIFY(!w.raport.join('\n').contains("ILOŚĆ OSÓB"));
 }
 
@@ -333,6 +346,25 @@ void TransfersTest::writingReplacesStaleFilesAndRefusesBadPaths() {
     QVERIFY(!QFile::exists(pln));
     QVERIFY(!QFile::exists(PlikWalutowy(pln)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0); // no temporary file left
+
+    // A not-collected run replaces the PLN file only: the currency file of the earlier
+    // regular run stays as it was.
+    ZapiszPrzelewy(w, pln, false);
+    OpcjePrzelewow o = opcje();
+    o.niepobrane = true;
+    Pozycja n = kowalski();
+    n.zaliczkapln = 12.3;
+    n.niepobranewkasie = "N";
+    const WynikPrzelewow nw = GenerujPrzelewy(lista(), {n}, platnik(), o);
+    ZapiszPrzelewy(nw, pln, true);
+    QCOMPARE(plik(pln), nw.pln);
+    QCOMPARE(plik(PlikWalutowy(pln)), w.waluta);
+    // With nothing written it still leaves its (empty) PLN file, and the currency file again.
+    ZapiszPrzelewy(GenerujPrzelewy(lista(), {n}, u, o), pln, true);
+    QCOMPARE(plik(pln), QByteArray());
+    QVERIFY(QFile::exists(pln));
+    QCOMPARE(plik(PlikWalutowy(pln)), w.waluta);
+    QVERIFY(QFile::remove(pln) && QFile::remove(PlikWalutowy(pln)));
 
     // A folder that cannot be made: a Polish message, no file.
     QFile blocker(dir.filePath("plik"));

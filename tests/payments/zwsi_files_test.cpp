@@ -2,6 +2,7 @@
 // descriptions, and which files remain.
 #include "data/codepage.h"
 #include "payments/zwsi_files.h"
+#include "support/distinct_amounts.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,6 +50,16 @@ const QByteArray kT4 = QByteArray(42, ' ');
 const QByteArray kK1 = "60" + QByteArray("10201026") + pad("0000042270201111", 16);
 const QByteArray kK2 = "27" + QByteArray("11402004") + pad("0000300201355387", 16);
 
+// A position whose every money column holds its own amount (see support/distinct_amounts.h):
+// dowyplaty 11,21, innezmniejszenia 13,25, zaliczkawaluta 22,43, zaliczkapln 23,45,
+// rachunek 24,47, rachunek1 25,49, rachunek2 27,53; its PLN advance is not collected.
+Pozycja wszystko() {
+    Pozycja p = pozycja();
+    testy::RozneKwoty(p);
+    p.niepobranewkasie = "N";
+    return p;
+}
+
 } // namespace
 
 class ZwsiFilesTest : public QObject {
@@ -56,7 +67,9 @@ class ZwsiFilesTest : public QObject {
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "pl_PL.UTF-8"); }
     void fieldsAmountsAndDescriptions();
+    void fullListRecords_data();
     void fullListRecords();
+    void accountsAndCashOfAFullList();
     void additionalListRecords();
     void otherListsGetAdvanceFilesOnly();
     void filesWithoutRecordsAreRemoved();
@@ -79,94 +92,122 @@ void ZwsiFilesTest::fieldsAmountsAndDescriptions() {
     QCOMPARE(PoleZwsi(OpisRodzaju("SH"), 50).size(), 50);
 }
 
+void ZwsiFilesTest::fullListRecords_data() {
+    QTest::addColumn<QString>("waluta");
+    QTest::addColumn<QByteArray>("kasa"); // field 2 of the cash record
+    // USD and EUR advances are written in the currency, any other in PLN.
+    QTest::newRow("USD") << "USD" << pad("22,43", 16);
+    QTest::newRow("EUR") << "EUR" << pad("22,43", 16);
+    QTest::newRow("GBP") << "GBP" << pad("23,45", 16);
+    QTest::newRow("PLN") << "PLN" << pad("23,45", 16);
+}
+
 void ZwsiFilesTest::fullListRecords() {
-    Pozycja one = pozycja();
-    one.rachunek = one.rachunek1 = 1000.5;
-    Pozycja two = pozycja();
-    two.rachunek = 300;
-    two.rachunek1 = 100;
-    two.rachunek2 = 200;
-    Pozycja none = pozycja();
-    none.rachunek = 10; // paid to accounts but neither account carries it
-    Pozycja cash = pozycja();
-    cash.nrachunek1 = "60102010260000042270201111"; // without blanks: the same fields
-    cash.zaliczkawaluta = 120;
-    cash.zaliczkapln = 480.75;
-    cash.niepobranewkasie = "N";
-    cash.innezmniejszenia = 0.5;
-    Pozycja cashOnly = pozycja();
-    cashOnly.zaliczkawaluta = 10;
-
-    const PlikiZwsi f = GenerujPlikiZwsi(lista("P"), {one, two, none, cash, cashOnly});
-    const QList<QByteArray> r = rekordy(f.rachunek);
-    QCOMPARE(r.size(), 3);
-    QCOMPARE(r[0], "80010112340" + pad("1000,50", 16) + pad("1000,50", 16) + kK1 +
-                       pad("1000,50", 16) + kT8);
-    QCOMPARE(r[0].size(), 169);
-    QCOMPARE(r[1], "80010112340" + pad("300,00", 16) + pad("300,00", 16) + kK1 +
-                       pad("100,00", 16) + kK2 + pad("200,00", 16) + kT8);
-    QCOMPARE(r[1].size(), 211);
-    QCOMPARE(r[2].size(), 127);
-    QCOMPARE(f.ileRachunek, 3);
-
-    const QList<QByteArray> k = rekordy(f.kasa);
-    QCOMPARE(k.size(), 2);
-    QCOMPARE(k[0], "80010112340" + pad("120,00", 16) + pad("0", 16) + kK1 + pad("0", 16) + kT8);
-    QCOMPARE(k[0].size(), 169);
-    QCOMPARE(k[1], "80010112340" + pad("10,00", 16) + pad("0", 16) + kT4);
-    QCOMPARE(k[1].size(), 85);
-
+    QFETCH(QString, waluta);
+    QFETCH(QByteArray, kasa);
+    const PlikiZwsi f = GenerujPlikiZwsi(lista("P", waluta), {wszystko()});
+    const QByteArray pesel = "80010112340";
+    // Each file one record, each field at its offset.
+    QCOMPARE(rekordy(f.rachunek),
+             QList<QByteArray>{pesel + pad("24,47", 16) + pad("24,47", 16) + kK1 +
+                               pad("25,49", 16) + kK2 + pad("27,53", 16) + kT8});
+    QCOMPARE(rekordy(f.rachunek)[0].size(), 211);
+    QCOMPARE(rekordy(f.kasa),
+             QList<QByteArray>{pesel + kasa + pad("0", 16) + kK1 + pad("0", 16) + kT8});
+    QCOMPARE(rekordy(f.kasa)[0].size(), 169);
     QCOMPARE(rekordy(f.zaliczka),
-             QList<QByteArray>{"80010112340" + pad("0,50", 16) + pad("0", 16) + kK1 +
-                               pad("0,50", 16) + kT8});
+             QList<QByteArray>{pesel + pad("13,25", 16) + pad("0", 16) + kK1 + pad("13,25", 16) +
+                               kT8});
     QCOMPARE(rekordy(f.niepobrane),
-             QList<QByteArray>{"80010112340" + pad("480,75", 16) + pad("480,75", 16) + kK1 +
-                               pad("480,75", 16) + kT8});
+             QList<QByteArray>{pesel + pad("23,45", 16) + pad("23,45", 16) + kK1 +
+                               pad("23,45", 16) + kT8});
+    QCOMPARE(f.ileRachunek + f.ileKasa + f.ileZaliczka + f.ileNiepobrane, 4);
+}
 
-    // An advance currency other than USD or EUR: the PLN advance in field 2, while the
-    // record is still written only for an advance in the currency.
-    const PlikiZwsi gbp = GenerujPlikiZwsi(lista("P", "GBP"), {cash});
-    QCOMPARE(rekordy(gbp.kasa).first().mid(11, 16), pad("480,75", 16));
-    Pozycja plnOnly = cash;
-    plnOnly.zaliczkawaluta = 0;
-    QCOMPARE(GenerujPlikiZwsi(lista("P", "GBP"), {plnOnly}).ileKasa, 0);
+void ZwsiFilesTest::accountsAndCashOfAFullList() {
+    // Only account 2 paid: its fields alone, no empty account 1 before them.
+    Pozycja tylko2 = pozycja();
+    tylko2.rachunek = 24.47;
+    tylko2.rachunek2 = 27.53;
+    // Paid to the banks but neither account carries it: no account fields at all.
+    Pozycja zadne = pozycja();
+    zadne.rachunek = 10.19;
+    // The account number without blanks gives the same fields.
+    Pozycja bezSpacji = pozycja();
+    bezSpacji.nrachunek1 = "60102010260000042270201111";
+    bezSpacji.rachunek = 24.47;
+    bezSpacji.rachunek1 = 25.49;
+    const PlikiZwsi f = GenerujPlikiZwsi(lista("P"), {tylko2, zadne, bezSpacji});
+    const QByteArray pesel = "80010112340";
+    QCOMPARE(rekordy(f.rachunek),
+             (QList<QByteArray>{
+                 pesel + pad("24,47", 16) + pad("24,47", 16) + kK2 + pad("27,53", 16) + kT8,
+                 pesel + pad("10,19", 16) + pad("10,19", 16) + kT8,
+                 pesel + pad("24,47", 16) + pad("24,47", 16) + kK1 + pad("25,49", 16) + kT8}));
+    QCOMPARE(f.ileRachunek, 3);
+    QCOMPARE(f.ileKasa + f.ileZaliczka + f.ileNiepobrane, 0);
+
+    // A currency advance without a PLN one: the short cash record (tail T4, no account).
+    Pozycja gotowka = pozycja();
+    gotowka.zaliczkawaluta = 22.43;
+    QCOMPARE(rekordy(GenerujPlikiZwsi(lista("P"), {gotowka}).kasa),
+             QList<QByteArray>{pesel + pad("22,43", 16) + pad("0", 16) + kT4});
+    // A PLN advance without one in the currency: no cash record even in PLN.
+    Pozycja tylkoPln = wszystko();
+    tylkoPln.zaliczkawaluta = 0;
+    QCOMPARE(GenerujPlikiZwsi(lista("P", "GBP"), {tylkoPln}).ileKasa, 0);
+    // Only the flag "N" makes a not-collected record: collected ("W") or never flagged, none.
+    for (const char* flaga : {"W", ""}) {
+        Pozycja p = wszystko();
+        p.niepobranewkasie = flaga;
+        const PlikiZwsi g = GenerujPlikiZwsi(lista("P"), {p});
+        QVERIFY2(g.niepobrane.isEmpty() && g.ileNiepobrane == 0, flaga);
+        QCOMPARE(g.ileZaliczka, 1);
+    }
 }
 
 void ZwsiFilesTest::additionalListRecords() {
-    Pozycja p = pozycja();
-    p.dowyplaty = 700;
-    p.rachunek = 700;
-    p.rachunek2 = 700;
-    p.zaliczkawaluta = 25;
-    Pozycja noAccount = pozycja();
-    noAccount.rachunek = 5;
-    const PlikiZwsi f = GenerujPlikiZwsi(lista("D", "USD", "ZN"), {p, noAccount});
+    const PlikiZwsi f = GenerujPlikiZwsi(lista("D", "USD", "ZN"), {wszystko()});
     const QByteArray opis = toCp1250OrThrow("ZWIĘKSZENIE NALEŻNOŚCI ZAGRANICZNEJ / DODATEK WOJE");
-    const QList<QByteArray> r = rekordy(f.rachunek);
-    QCOMPARE(r[0], "80010112340" + pad("ZN", 4) + pad("700,00", 16) + pad("700,00", 16) + kK2 +
-                       pad("700,00", 16) + opis);
-    QCOMPARE(r[0].size(), 97 + 42);
-    QCOMPARE(r[1].size(), 97);
-    const QList<QByteArray> k = rekordy(f.kasa);
-    QCOMPARE(k, QList<QByteArray>{"80010112340" + pad("ZN", 4) + pad("25,00", 16) + pad("0", 16) +
-                                  pad("0", 16) + opis});
-    QCOMPARE(k[0].size(), 113);
+    const QByteArray pesel = "80010112340";
+    // The amount due, then the banks' amount, then the accounts, then the kind's description.
+    QCOMPARE(rekordy(f.rachunek),
+             QList<QByteArray>{pesel + pad("ZN", 4) + pad("11,21", 16) + pad("24,47", 16) + kK1 +
+                               pad("25,49", 16) + kK2 + pad("27,53", 16) + opis});
+    QCOMPARE(rekordy(f.rachunek)[0].size(), 97 + 2 * 42);
+    // The cash record takes the currency advance, never the PLN one.
+    QCOMPARE(rekordy(f.kasa), QList<QByteArray>{pesel + pad("ZN", 4) + pad("22,43", 16) +
+                                                pad("0", 16) + pad("0", 16) + opis});
+    QCOMPARE(rekordy(f.kasa)[0].size(), 113);
+    // The advance files are those of a full list.
+    QCOMPARE(rekordy(f.zaliczka),
+             QList<QByteArray>{pesel + pad("13,25", 16) + pad("0", 16) + kK1 + pad("13,25", 16) +
+                               kT8});
+    QCOMPARE(f.ileNiepobrane, 1);
+
+    // Without paid accounts: the record without account fields.
+    Pozycja bezKont = pozycja();
+    bezKont.dowyplaty = 11.21;
+    bezKont.rachunek = 24.47;
+    const PlikiZwsi g = GenerujPlikiZwsi(lista("D", "USD", "ZN"), {bezKont});
+    QCOMPARE(rekordy(g.rachunek),
+             QList<QByteArray>{pesel + pad("ZN", 4) + pad("11,21", 16) + pad("24,47", 16) + opis});
+    QCOMPARE(g.ileKasa, 0); // no currency advance: no cash record
     // An unknown kind: an all-blank description.
-    QVERIFY(rekordy(GenerujPlikiZwsi(lista("D", "USD", "XX"), {p}).kasa)[0].endsWith(
-        QByteArray(50, ' ')));
+    QVERIFY(rekordy(GenerujPlikiZwsi(lista("D", "USD", "XX"), {wszystko()}).kasa)[0].endsWith(
+        pad("0", 16) + QByteArray(50, ' ')));
 }
 
 void ZwsiFilesTest::otherListsGetAdvanceFilesOnly() {
-    Pozycja p = pozycja();
-    p.rachunek = p.rachunek1 = 100;
-    p.zaliczkawaluta = 10;
-    p.zaliczkapln = 40;
-    p.niepobranewkasie = "N";
-    p.innezmniejszenia = 3;
-    const PlikiZwsi f = GenerujPlikiZwsi(lista("U"), {p});
+    const PlikiZwsi f = GenerujPlikiZwsi(lista("U"), {wszystko()});
     QCOMPARE(f.ileKasa + f.ileRachunek, 0);
-    QCOMPARE(f.ileZaliczka, 1);
-    QCOMPARE(f.ileNiepobrane, 1);
+    QVERIFY(f.kasa.isEmpty() && f.rachunek.isEmpty());
+    QCOMPARE(rekordy(f.zaliczka),
+             QList<QByteArray>{"80010112340" + pad("13,25", 16) + pad("0", 16) + kK1 +
+                               pad("13,25", 16) + kT8});
+    QCOMPARE(rekordy(f.niepobrane),
+             QList<QByteArray>{"80010112340" + pad("23,45", 16) + pad("23,45", 16) + kK1 +
+                               pad("23,45", 16) + kT8});
 }
 
 void ZwsiFilesTest::filesWithoutRecordsAreRemoved() {
