@@ -3,7 +3,7 @@
 // accounts with their PLN equivalents, the closing line and the banknote block.
 #include "data/codepage.h"
 #include "data/validators.h"
-#include "printouts/list_printout.h"
+#include "lists/list_printout.h"
 
 #include <QtTest>
 

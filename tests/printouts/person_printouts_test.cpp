@@ -1,7 +1,8 @@
 // The person register printout (which persons, numbering, titles) and the dues of one person
 // over every list (the query by PESEL or surname, the period, the columns and sums).
 #include "data/validators.h"
-#include "printouts/person_printouts.h"
+#include "lists/person_dues.h"
+#include "persons/person_printouts.h"
 #include "support/test_db.h"
 
 #include <QtTest>
