@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
-#include "app/action_guard.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/ui_helpers.h"
 #include "data/backup.h"
 #include "data/clock.h"
 #include "data/database.h"

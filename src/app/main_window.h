@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
+#include "ui/page_registry.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -19,7 +20,7 @@ class ListKindsDialog;
 // The one main window, TFvexa_f: top strip with the unit name and clock, the button bar,
 // the notebook STR of named pages and a footer. It owns the navigation lock, the shared
 // window state and the keyboard table, and nothing else: every page is its own class.
-class MainWindow : public QMainWindow, public Navigator {
+class MainWindow : public QMainWindow, public Navigator, public RejestrStron {
     Q_OBJECT
 public:
     // The names of the notebook's pages, in their order.
@@ -28,9 +29,9 @@ public:
     explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Puts a page's widget into the notebook in place of its placeholder.
-    void ustawStrone(const QString& name, QWidget* page);
-    QWidget* strona(const QString& name) const;
+    // RejestrStron: puts a page's widget into the notebook in place of its placeholder.
+    void ustawStrone(const QString& name, QWidget* page) override;
+    QWidget* strona(const QString& name) const override;
     // Shows a page and runs its opening work (its otworz() slot) when it has one.
     void otworzStrone(const QString& name);
 

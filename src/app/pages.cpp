@@ -1,8 +1,8 @@
 #include "app/pages.h"
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 #include "app/main_window.h"
-#include "app/settings_page.h"
+#include "unit/ui/settings_page.h"
 #include "app/start_page.h"
 #include "data/clock.h"
 #include "data/messages.h"
@@ -13,10 +13,11 @@
 #include "lists/ui/list_pages.h"
 #include "lists/ui/list_register_page.h"
 #include "lists/ui/new_list_dialog.h"
+#include "payments/ui/transfers_dialog.h"
 #include "persons/ui/dictionaries_page.h"
 #include "printouts/ui/preview_page.h"
-#include "printouts/ui/print_actions.h"
-#include "persons/ui/person_dues_dialog.h"
+#include "app/print_actions.h"
+#include "lists/ui/person_dues_dialog.h"
 #include "persons/ui/person_list_page.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_pages.h"
@@ -37,6 +38,16 @@ void PolaczStrony(MainWindow& window, AppContext& ctx) {
     if (!reg || !editor)
         return;
     auto* dialog = new NewListDialog(ctx, reg);
+    // The list pages write the transfer and ZWSI RON files through the payments area.
+    reg->ustawPlikiZwsi([&ctx, editor](int id) {
+        GenerujPlikiZwsiZListy(ctx, id, editor->kolejnosc());
+    });
+    editor->ustawGenerowaniePrzelewow(
+        [&ctx, editor, przelewy = static_cast<TransfersDialog*>(nullptr)](
+            int id, KolejnoscPozycji kolejnosc) mutable {
+            if (!przelewy) przelewy = new TransfersDialog(ctx, editor);
+            GenerujPrzelewyZListy(ctx, id, kolejnosc, *przelewy);
+        });
     reg->ustawNowaLista([&ctx, reg, editor, dialog] {
         dialog->przygotuj();
         if (dialog->exec() != QDialog::Accepted)

@@ -10,7 +10,7 @@
 #include "persons/lookups.h"
 #include "pit/pit11_xml.h"
 #include "pit/pit11_xml29.h"
-#include "printouts/pit11_printout.h"
+#include "pit/pit11_printout.h"
 #include "printouts/report_painter.h"
 
 #include <QCoreApplication>

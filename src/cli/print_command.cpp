@@ -7,8 +7,8 @@
 #include "data/settings.h"
 #include "persons/person_repository.h"
 #include "printouts/conventions.h"
-#include "printouts/list_printout.h"
-#include "printouts/payment_printouts.h"
+#include "lists/list_printout.h"
+#include "payments/payment_printouts.h"
 #include "printouts/report_painter.h"
 
 #include <QDate>

@@ -7,6 +7,7 @@
 #include "lists/list_register.h"
 #include "printouts/conventions.h"
 #include "printouts/report_builder.h"
+#include "printouts/report_parts.h"
 
 #include <QSqlQuery>
 
@@ -126,11 +127,7 @@ Raport WydrukStatystyki(const Statystyka& s, const std::array<double, 3>& stawki
     r.tytulZadania = TYTUL_LISTA;
     r.poziomo = false;
     BudowaRaportu b(r);
-    b.ustawStopke(6, [](Pasmo& p, int strona, int stron) {
-        p.linia(0, 0.5, p.szerokosc(), 0.5, 0.1);
-        p.tekst(0, 1.5, 150, 4, LiniaProduktu(), {6, false, true});
-        p.tekst(p.szerokosc() - 40, 1.5, 40, 4, LiniaStrony(strona, stron), {7}, Wyrownanie::Prawo);
-    });
+    druk::stopka(b);
     const double wiersz = 6.5;
     b.ustawTytul(30 + podpisy.size() * wiersz + 50, [=](Pasmo& p) {
         p.tekst(p.szerokosc() - 60, 0, 60, 4, LiniaDaty(dzis), {8}, Wyrownanie::Prawo);

@@ -7,7 +7,7 @@
 #include "data/settings.h"
 #include "data/transaction.h"
 #include "data/validators.h"
-#include "persons/banks.h"
+#include "unit/banks.h"
 
 namespace vexa {
 

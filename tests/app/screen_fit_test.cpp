@@ -4,7 +4,7 @@
 // inside it, where a user can click it, the bar's buttons keep their whole captions and the
 // clock stays in sight.
 #include "app/main_window.h"
-#include "app/style.h"
+#include "ui/style.h"
 #include "lists/ui/list_ui.h"
 #include "support/app_fixture.h"
 

@@ -1,6 +1,6 @@
 // Qt's own dialogs speak Polish: the save dialog's buttons and labels, and the standard buttons
 // of a button box, once the program has loaded Qt's Polish texts.
-#include "app/style.h"
+#include "ui/style.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

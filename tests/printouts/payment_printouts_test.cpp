@@ -1,6 +1,6 @@
 // The payment printouts as page models: which accounts and positions each list takes, on which
 // line an amount lands, the sums and closing lines, the declaration and the receipt.
-#include "printouts/payment_printouts.h"
+#include "payments/payment_printouts.h"
 #include "support/page_boxes.h"
 
 #include <QtTest>

@@ -2,8 +2,9 @@
 // over every list (the query by PESEL or surname, the period, the columns and sums).
 #include "data/validators.h"
 #include "lists/list_repository.h"
-#include "printouts/list_printout_parts.h"
-#include "printouts/person_printouts.h"
+#include "lists/list_printout_parts.h"
+#include "lists/person_dues.h"
+#include "persons/person_printouts.h"
 #include "support/distinct_amounts.h"
 #include "support/page_boxes.h"
 #include "support/test_db.h"

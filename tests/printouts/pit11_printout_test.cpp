@@ -1,6 +1,6 @@
 // The PIT-11 and ORD-ZU pages: every value in its own box, the identifier and its struck
 // caption, the purpose marks, amounts with a decimal comma, and the reports' pages and titles.
-#include "printouts/pit11_printout.h"
+#include "pit/pit11_printout.h"
 #include "printouts/report_painter.h"
 
 #include <QProcess>

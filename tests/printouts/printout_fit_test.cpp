@@ -2,11 +2,12 @@
 // printout built from data at the edge has no text wider than its box, column layouts stay
 // within the page, the closing blocks keep together without a lone column header, printed PLN
 // equivalents round halves to even, and each printout's grand total reads back from its PDF.
-#include "printouts/list_printout.h"
-#include "printouts/list_printout_parts.h"
-#include "printouts/payment_printouts.h"
-#include "printouts/person_printouts.h"
-#include "printouts/pit11_printout.h"
+#include "lists/list_printout.h"
+#include "lists/list_printout_parts.h"
+#include "payments/payment_printouts.h"
+#include "lists/person_dues.h"
+#include "persons/person_printouts.h"
+#include "pit/pit11_printout.h"
 #include "printouts/report_painter.h"
 #include "printouts/text_fit.h"
 #include "stats/statistics.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 #include "app/main_window.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_messages.h"

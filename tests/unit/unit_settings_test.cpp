@@ -1,5 +1,5 @@
 #include "data/settings.h"
-#include "persons/banks.h"
+#include "unit/banks.h"
 #include "support/test_db.h"
 #include "unit/unit_settings.h"
 

@@ -1,9 +1,9 @@
 #include "lists/ui/bulk_change_dialog.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
+#include "ui/ui_helpers.h"
 #include "data/messages.h"
 #include "data/numbers.h"
 #include "data/settings.h"

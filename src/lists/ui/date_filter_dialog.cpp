@@ -1,6 +1,6 @@
 #include "lists/ui/date_filter_dialog.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/messages.h"
 #include "lists/list_editing.h"
 

@@ -2,8 +2,8 @@
 // appending new persons. Each change goes through the repository in one transaction and the
 // grid is read again afterwards.
 
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
 #include "data/clock.h"
 #include "data/error.h"
 #include "data/messages.h"
@@ -13,7 +13,6 @@
 #include "lists/ui/bulk_change_dialog.h"
 #include "lists/ui/list_header_panel.h"
 #include "lists/ui/position_grid_model.h"
-#include "payments/ui/transfers_dialog.h"
 
 #include <QLineEdit>
 #include <QTableView>
@@ -181,13 +180,8 @@ void ListEditorPage::zmienSkladniki() {
         wykonaj([&] { ustawSumy(biezacaPozycja(), sumyListy(repo.lista(m_lista.id))); });
 }
 
-TransfersDialog* ListEditorPage::transfersDialog() {
-    if (!m_przelewy) m_przelewy = new TransfersDialog(m_ctx, this);
-    return m_przelewy;
-}
-
 void ListEditorPage::generujPrzelewy() {
-    if (m_lista.id == 0) return;
+    if (m_lista.id == 0 || !m_generujPrzelewy) return;
     // The marks may have changed ("all persons"), also in a run that failed or was cancelled
     // afterwards: the grid shows them as stored and starts again from its first row.
     auto odswiez = [this] {
@@ -195,7 +189,7 @@ void ListEditorPage::generujPrzelewy() {
         if (m_model->rowCount() > 0) m_grid->setCurrentIndex(m_model->index(0, 1));
     };
     try {
-        GenerujPrzelewyZListy(m_ctx, m_lista.id, kolejnosc(), *transfersDialog());
+        m_generujPrzelewy(m_lista.id, kolejnosc());
     } catch (...) {
         odswiez();
         throw;

@@ -1,9 +1,9 @@
 #include "lists/ui/list_editor_page.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/grid_font_spin.h"
-#include "app/navigator.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/grid_font_spin.h"
+#include "ui/navigator.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "lists/constants.h"

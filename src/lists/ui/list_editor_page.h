@@ -13,7 +13,6 @@ namespace vexa {
 
 class BulkChangeDialog;
 class ShortBulkChangeDialog;
-class TransfersDialog;
 
 struct AppContext;
 class DateFilterDialog;
@@ -71,7 +70,10 @@ public slots:
     void zmienSkladniki();
     // "GENERUJ PRZELEWY": the transfer files of this list.
     void generujPrzelewy();
-    TransfersDialog* transfersDialog();
+    // How GENERUJ PRZELEWY writes the files of a list (the application sets it).
+    void ustawGenerowaniePrzelewow(std::function<void(int idlisty, KolejnoscPozycji)> generuj) {
+        m_generujPrzelewy = std::move(generuj);
+    }
 
 signals:
     // The editor was left (confirmed or cancelled); the register shows the list again.
@@ -97,7 +99,7 @@ private:
     AppContext& m_ctx;
     BulkChangeDialog* m_zmiana = nullptr;
     ShortBulkChangeDialog* m_zmiana2 = nullptr;
-    TransfersDialog* m_przelewy = nullptr;
+    std::function<void(int, KolejnoscPozycji)> m_generujPrzelewy;
     Lista m_lista;
     Lista m_zapisana;
     ZapamietaneWartosci m_pamiec;

@@ -1,6 +1,6 @@
 #include "lists/ui/list_file_actions.h"
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 #include "data/clock.h"
 #include "data/error.h"
 #include "data/messages.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui_helpers.h"
+#include "ui/ui_helpers.h"
 
 #include <QColor>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "lists/ui/list_header_panel.h"
 
-#include "app/action_guard.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/ui_helpers.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 

@@ -1,6 +1,6 @@
 #include "lists/ui/list_kinds_dialog.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "lists/list_kinds.h"
 
 #include <QGridLayout>

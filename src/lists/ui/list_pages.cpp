@@ -1,7 +1,7 @@
 #include "lists/ui/list_pages.h"
 
-#include "app/action_guard.h"
-#include "app/main_window.h"
+#include "ui/action_guard.h"
+#include "ui/page_registry.h"
 #include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_register_page.h"
 #include "lists/ui/position_editor_page.h"
@@ -9,7 +9,7 @@
 
 namespace vexa {
 
-void ZainstalujStronyList(MainWindow& window, AppContext& ctx) {
+void ZainstalujStronyList(RejestrStron& window, AppContext& ctx) {
     auto* reg = new ListRegisterPage(ctx);
     auto* editor = new ListEditorPage(ctx);
     auto* full = new PositionEditorPage(ctx, editor);

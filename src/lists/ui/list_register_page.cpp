@@ -1,9 +1,9 @@
 #include "lists/ui/list_register_page.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/grid_font_spin.h"
-#include "app/navigator.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/grid_font_spin.h"
+#include "ui/navigator.h"
 #include "data/clock.h"
 #include "data/error.h"
 #include "data/messages.h"
@@ -14,7 +14,6 @@
 #include "lists/ui/list_grid.h"
 #include "lists/ui/list_register_model.h"
 #include "lists/ui/register_dialogs.h"
-#include "payments/ui/transfers_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -440,9 +439,7 @@ void ListRegisterPage::wczytajZPliku() {
 }
 
 void ListRegisterPage::plikiZwsi() {
-    const int id = biezacaLista();
-    GenerujPlikiZwsiZListy(m_ctx, id,
-                           m_editor ? m_editor->kolejnosc() : KolejnoscPozycji::Nazwisko);
+    if (m_plikiZwsi) m_plikiZwsi(biezacaLista());
 }
 
 void ListRegisterPage::usun() {

@@ -39,6 +39,10 @@ public:
     void ustawWykazPrzelewow(std::function<void(int idlisty)> drukuj) {
         m_wykazPrzelewow = std::move(drukuj);
     }
+    // GENERUJ PLIK DO ZWSI RON: the files of the current list (0 when there is none).
+    void ustawPlikiZwsi(std::function<void(int idlisty)> generuj) {
+        m_plikiZwsi = std::move(generuj);
+    }
     void ustawPobraneWKasie(std::function<void(int idlisty)> drukuj) {
         m_pobraneWKasie = std::move(drukuj);
     }
@@ -103,7 +107,7 @@ private:
     ContingentDialog* m_pkwDialog;
     ListEditorPage* m_editor = nullptr;
     std::function<void()> m_nowaLista;
-    std::function<void(int)> m_drukuj, m_wykazPrzelewow, m_pobraneWKasie;
+    std::function<void(int)> m_drukuj, m_wykazPrzelewow, m_pobraneWKasie, m_plikiZwsi;
     std::function<void()> m_statystyka, m_analizy;
 };
 

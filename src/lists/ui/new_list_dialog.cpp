@@ -1,8 +1,8 @@
 #include "lists/ui/new_list_dialog.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/ui_helpers.h"
 #include "data/clock.h"
 #include "data/messages.h"
 #include "data/numbers.h"

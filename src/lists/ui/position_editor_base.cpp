@@ -1,8 +1,8 @@
 #include "lists/ui/position_editor_base.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/ui_helpers.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
+#include "ui/ui_helpers.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "lists/constants.h"

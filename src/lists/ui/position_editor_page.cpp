@@ -1,6 +1,6 @@
 #include "lists/ui/position_editor_page.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 #include "lists/ui/list_editor_page.h"

@@ -1,6 +1,6 @@
 #include "lists/ui/position_fields.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/numbers.h"
 #include "data/validators.h"
 

@@ -1,6 +1,6 @@
 #include "lists/ui/register_dialogs.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "lists/list_register.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "lists/ui/short_position_editor_page.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/numbers.h"
 #include "lists/ui/list_editor_page.h"
 #include "lists/ui/list_grid.h"

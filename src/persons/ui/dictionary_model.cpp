@@ -1,6 +1,6 @@
 #include "persons/ui/dictionary_model.h"
 
-#include "app/ui_helpers.h"
+#include "ui/ui_helpers.h"
 
 namespace vexa {
 

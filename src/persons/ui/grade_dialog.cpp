@@ -1,6 +1,6 @@
 #include "persons/ui/grade_dialog.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "persons/grades.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "persons/ui/lookup_loading.h"
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "persons/lookups.h"

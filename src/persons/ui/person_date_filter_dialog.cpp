@@ -1,7 +1,7 @@
 #include "persons/ui/person_date_filter_dialog.h"
 
-#include "app/action_guard.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/ui_helpers.h"
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "persons/ui/person_file_actions.h"
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "data/output_file.h"

@@ -1,14 +1,14 @@
 #include "persons/ui/person_form.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/ui_helpers.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "data/numbers.h"
 #include "data/settings.h"
 #include "data/validators.h"
-#include "persons/banks.h"
+#include "unit/banks.h"
 #include "persons/dictionaries.h"
 #include "persons/ui/grade_dialog.h"
 

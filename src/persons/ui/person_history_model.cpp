@@ -1,6 +1,6 @@
 #include "persons/ui/person_history_model.h"
 
-#include "app/ui_helpers.h"
+#include "ui/ui_helpers.h"
 #include "data/numbers.h"
 #include "persons/ui/dictionary_model.h"
 

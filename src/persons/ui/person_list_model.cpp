@@ -1,6 +1,6 @@
 #include "persons/ui/person_list_model.h"
 
-#include "app/ui_helpers.h"
+#include "ui/ui_helpers.h"
 #include "data/codepage.h"
 #include "data/validators.h"
 #include "persons/person_views.h"

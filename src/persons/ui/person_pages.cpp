@@ -1,14 +1,14 @@
 #include "persons/ui/person_pages.h"
 
-#include "app/action_guard.h"
-#include "app/main_window.h"
+#include "ui/action_guard.h"
+#include "ui/page_registry.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_list_page.h"
 #include "persons/ui/person_pit_page.h"
 
 namespace vexa {
 
-void ZainstalujStronyOsob(MainWindow& window, AppContext& ctx) {
+void ZainstalujStronyOsob(RejestrStron& window, AppContext& ctx) {
     auto* lista = new PersonListPage(ctx);
     auto* edytor = new PersonEditorPage(ctx);
     auto* pit = new PersonPitPage(ctx);

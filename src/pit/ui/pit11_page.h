@@ -4,7 +4,7 @@
 // (KOREKTA, or a double click), written as XML e-declarations (GENERUJ PLIKI XML) and printed.
 #include "pit/pit11.h"
 #include "pit/pit11_xml29.h"
-#include "printouts/pit11_printout.h"
+#include "pit/pit11_printout.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

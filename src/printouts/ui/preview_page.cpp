@@ -1,12 +1,11 @@
 #include "printouts/ui/preview_page.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
 #include "data/clock.h"
 #include "data/error.h"
 #include "data/messages.h"
-#include "printouts/list_printout.h"
 #include "printouts/report_painter.h"
 
 #include <QComboBox>
@@ -295,29 +294,6 @@ void PreviewPage::odswiez() {
     else if (m_zoom->currentIndex() == 1)
         k = qMin(room.width() / mm.width(), room.height() / mm.height());
     m_widok->ustaw(&m_raport.strony[m_strona - 1], mm, qMax(0.5, k));
-}
-
-void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPozycji kolejnosc) {
-    if (ctx.nav) ctx.nav->stan().stronaPowrotu = QStringLiteral("listy");
-    if (idlisty == 0) return;
-    const QString blokada = BlokadaWydruku(ctx.db, idlisty);
-    if (!blokada.isEmpty()) {
-        ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blokada);
-        return;
-    }
-    const DaneWydrukuListy dane = DaneListyDoWydruku(ctx.db, idlisty, kolejnosc);
-    OpcjeWydrukuListy opcje;
-    opcje.dzis = ctx.clock.today();
-    opcje.zerowe =
-        ctx.messages.Komunikat(KOMUNIKAT_PYTANIE, QStringLiteral("Czy na wydruku mają być widoczne "
-                                                                 "pozycje zawierające zerowe "
-                                                                 "należności?")) == TAK;
-    // A kind without a printout shows an empty preview, never the previous printout.
-    if (UkladListy(dane.lista).isEmpty()) {
-        podglad.pokaz(Raport{}, QStringLiteral("listy"));
-        return;
-    }
-    podglad.pokaz(WydrukListy(dane, opcje), QStringLiteral("listy"));
 }
 
 } // namespace vexa

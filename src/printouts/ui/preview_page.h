@@ -1,6 +1,5 @@
 #pragma once
 
-#include "lists/list_repository.h"
 #include "printouts/page_model.h"
 #include "printouts/report_painter.h"
 
@@ -89,13 +88,5 @@ private:
     std::function<bool(QPrinter&)> m_dialogDrukarki;
     std::function<void(const Raport&)> m_drukarkaDomyslna;
 };
-
-} // namespace vexa
-
-namespace vexa {
-
-// DRUKUJ LISTĘ of the list register: the to-do check, the zero-positions question and the
-// printout of the list's kind on the preview page (return page "listy").
-void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPozycji kolejnosc);
 
 } // namespace vexa

@@ -1,8 +1,8 @@
 #include "stats/ui/stats_panel.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
 #include "data/clock.h"
 #include "data/messages.h"
 #include "lists/ui/list_register_page.h"

@@ -2,7 +2,7 @@
 // W KASIE), of the person page (WYDRUK KARTOTEKI, DEKLARACJA NALEŻNOŚCI, NALEŻNOŚCI DLA OSOBY
 // with its dialog) and of the person editor (DRUKUJ POKWIT.).
 #include "lists/ui/list_ui.h"
-#include "persons/ui/person_dues_dialog.h"
+#include "lists/ui/person_dues_dialog.h"
 #include "persons/ui/person_editor_page.h"
 #include "persons/ui/person_form.h"
 #include "printouts/ui/preview_page.h"

@@ -1,4 +1,4 @@
-#include "printouts/pit11_printout.h"
+#include "pit/pit11_printout.h"
 
 #include "data/numbers.h"
 #include "data/validators.h"

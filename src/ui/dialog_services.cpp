@@ -1,6 +1,6 @@
-#include "app/dialog_services.h"
+#include "ui/dialog_services.h"
 
-#include "app/message_dialog.h"
+#include "ui/message_dialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The save dialog asks about overwriting only where the program asks no question of its own
 // and overwriting is not the rule.
-#include "app/dialog_services.h"
-#include "app/message_dialog.h" // dialog_services.h holds a QPointer to it
+#include "ui/dialog_services.h"
+#include "ui/message_dialog.h" // dialog_services.h holds a QPointer to it
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,15 +1,17 @@
-#include "printouts/ui/print_actions.h"
+#include "app/print_actions.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
 #include "data/clock.h"
 #include "data/messages.h"
 #include "data/settings.h"
-#include "persons/ui/person_dues_dialog.h"
+#include "lists/list_printout.h"
+#include "lists/ui/person_dues_dialog.h"
 #include "persons/ui/person_list_page.h"
 #include "printouts/conventions.h"
-#include "printouts/payment_printouts.h"
-#include "printouts/person_printouts.h"
+#include "payments/payment_printouts.h"
+#include "lists/person_dues.h"
+#include "persons/person_printouts.h"
 #include "printouts/ui/preview_page.h"
 
 namespace vexa {
@@ -96,6 +98,29 @@ void DrukujPokwitowanie(AppContext& ctx, PreviewPage& podglad, const Osoba& osob
     podglad.pokaz(Pokwitowanie(osoba, NaglowekJednostki(ctx.db),
                                Odczyt(ctx.db, QStringLiteral("WALUTAZALICZKI")), ctx.clock.today()),
                   QStringLiteral("edosoba"));
+}
+
+void DrukujListe(AppContext& ctx, PreviewPage& podglad, int idlisty, KolejnoscPozycji kolejnosc) {
+    if (ctx.nav) ctx.nav->stan().stronaPowrotu = QStringLiteral("listy");
+    if (idlisty == 0) return;
+    const QString blokada = BlokadaWydruku(ctx.db, idlisty);
+    if (!blokada.isEmpty()) {
+        ctx.messages.Komunikat(KOMUNIKAT_INFORMACJA, blokada);
+        return;
+    }
+    const DaneWydrukuListy dane = DaneListyDoWydruku(ctx.db, idlisty, kolejnosc);
+    OpcjeWydrukuListy opcje;
+    opcje.dzis = ctx.clock.today();
+    opcje.zerowe =
+        ctx.messages.Komunikat(KOMUNIKAT_PYTANIE, QStringLiteral("Czy na wydruku mają być widoczne "
+                                                                 "pozycje zawierające zerowe "
+                                                                 "należności?")) == TAK;
+    // A kind without a printout shows an empty preview, never the previous printout.
+    if (UkladListy(dane.lista).isEmpty()) {
+        podglad.pokaz(Raport{}, QStringLiteral("listy"));
+        return;
+    }
+    podglad.pokaz(WydrukListy(dane, opcje), QStringLiteral("listy"));
 }
 
 } // namespace vexa

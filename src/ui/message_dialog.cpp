@@ -1,6 +1,6 @@
-#include "app/message_dialog.h"
+#include "ui/message_dialog.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/messages.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/ui_helpers.h"
+#include "ui/ui_helpers.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/messages.h"
 
 #include <QCheckBox>

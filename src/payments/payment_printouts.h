@@ -4,7 +4,7 @@
 // of what the cash desk paid (full and simplified); and for the person register the cash-payout
 // declaration and the receipt of an advance.
 #include "persons/records.h"
-#include "printouts/list_printout.h"
+#include "lists/list_printout.h"
 
 namespace vexa {
 

@@ -2,7 +2,7 @@
 // TFDataOsoba "NALEŻNOŚCI DLA OSOBY": whose dues to print (a PESEL or else a surname) and,
 // with "NALEŻNOŚCI Z OKRESU:" ticked, the period (preset to the current year). ZATWIERDŹ or
 // Enter refuses an end before the start; ANAULUJ or Esc cancels.
-#include "printouts/person_printouts.h"
+#include "lists/person_dues.h"
 
 #include <QDialog>
 

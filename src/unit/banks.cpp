@@ -1,4 +1,4 @@
-#include "persons/banks.h"
+#include "unit/banks.h"
 
 #include "data/database.h"
 #include "data/transaction.h"

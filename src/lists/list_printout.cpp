@@ -1,11 +1,11 @@
-#include "printouts/list_printout.h"
+#include "lists/list_printout.h"
 
 #include "data/numbers.h"
 #include "data/settings.h"
 #include "data/validators.h"
 #include "persons/days_off.h"
 #include "printouts/conventions.h"
-#include "printouts/list_printout_parts.h"
+#include "lists/list_printout_parts.h"
 
 namespace vexa {
 

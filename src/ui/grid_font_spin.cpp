@@ -1,6 +1,6 @@
-#include "app/grid_font_spin.h"
+#include "ui/grid_font_spin.h"
 
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,7 +1,7 @@
 // Every user action runs through one guard: an error of the database (a file held by another
 // program) or of the program is shown as a message, what was open is rolled back, and the
 // program and its page stay as they were.
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 #include "data/error.h"
 #include "data/transaction.h"
 #include "lists/list_repository.h"

@@ -1,4 +1,4 @@
-#include "app/action_guard.h"
+#include "ui/action_guard.h"
 
 #include "data/database.h"
 #include "data/error.h"

@@ -1,9 +1,9 @@
-#include "printouts/payment_printouts.h"
+#include "payments/payment_printouts.h"
 
 #include "data/numbers.h"
 #include "lists/list_kinds.h"
 #include "printouts/conventions.h"
-#include "printouts/list_printout_parts.h"
+#include "lists/list_printout_parts.h"
 
 namespace vexa {
 

@@ -1,4 +1,4 @@
-#include "persons/banks.h"
+#include "unit/banks.h"
 #include "support/test_db.h"
 
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "app/dialog_services.h"
-#include "app/message_dialog.h"
+#include "ui/dialog_services.h"
+#include "ui/message_dialog.h"
 #include "data/messages.h"
 
 #include <QApplication>

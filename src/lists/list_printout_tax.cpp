@@ -1,7 +1,7 @@
 #include "data/numbers.h"
 #include "data/validators.h"
 #include "printouts/conventions.h"
-#include "printouts/list_printout_parts.h"
+#include "lists/list_printout_parts.h"
 
 namespace vexa::wydruk_listy {
 

@@ -1,15 +1,15 @@
-#include "app/settings_page.h"
+#include "unit/ui/settings_page.h"
 
-#include "app/action_guard.h"
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/ui_helpers.h"
+#include "ui/action_guard.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
+#include "ui/ui_helpers.h"
 #include "data/database.h"
 #include "data/error.h"
 #include "data/messages.h"
 #include "data/numbers.h"
 #include "data/settings.h"
-#include "persons/banks.h"
+#include "unit/banks.h"
 #include "unit/unit_settings.h"
 
 #include <QEvent>
