@@ -1,7 +1,7 @@
 // The printout of a full list of 2 500 soldiers: building the page model, and painting it into
 // a PDF, reported separately; the floor is reading the positions.
 #include "demo_list.h"
-#include "printouts/list_printout.h"
+#include "lists/list_printout.h"
 #include "printouts/report_painter.h"
 
 #include <QGuiApplication>
