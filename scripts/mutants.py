@@ -279,6 +279,16 @@ def prepare(regexes):
                 with open(dest, "wb") as f:
                     f.write(data)
                 os.chmod(dest, m.mode)
+        # A file the commit no longer has (moved or deleted since the last run) goes too: the
+        # build globs its sources and would compile the old copy beside the new one.
+        kept = {os.path.normpath(m.name) for m in tar.getmembers() if m.isfile()}
+    for top, dirs, files in os.walk(TREE):
+        if top == TREE:
+            dirs[:] = [d for d in dirs if d != "build"]
+        for name in files:
+            rel = os.path.relpath(os.path.join(top, name), TREE)
+            if rel not in kept:
+                os.remove(os.path.join(top, name))
     launcher = []
     if shutil.which("ccache"):
         # The copy compiles as the working tree does: with the paths made relative, the
