@@ -108,6 +108,8 @@ FAULTS_EXCHANGE_AND_CALCULATION = [
      "if (konto.isEmpty()) continue;", "if (konto.isEmpty()) break;", "persons/person_files"),
     ("numbers-field-max-exclusive", "src/data/numbers.cpp",
      "v < zakres.min || v > zakres.max", "v < zakres.min || v >= zakres.max", "data/numbers"),
+    ("calc-mon-30-days-paid-by-the-day", "src/lists/calculation.cpp",
+     "if (dniMon == dniMiesiaca || dniMon == 30)", "if (dniMon == dniMiesiaca)", "lists/calc"),
     ("calc-lost-on-the-first-gives-nothing", "src/lists/calculation.cpp",
      "(N < S && U < S) || (N > E && U > E)", "(N < S && U <= S) || (N > E && U > E)",
      "lists/calc"),
@@ -165,6 +167,8 @@ FAULTS_PRINTOUTS = [
 ]
 
 FAULTS_PIT11 = [
+    ("pit-form-commune-from-county", "src/pit/pit11.cpp",
+     'f.os_gmina = pole("adr_gmina");', 'f.os_gmina = pole("adr_powiat");', PIT11),
     ("pit-form-without-advance", "src/pit/pit11.cpp",
      "if (!(zaokraglij(s.podatek) > 0)) continue;", "if (!(s.podatek > 0)) continue;", PIT11),
     ("pit-forms-sorted-by-first-name", "src/pit/pit11.cpp",

@@ -79,28 +79,32 @@ void CalculationTest::monthlyOrDailyRates_data() {
     QTest::addColumn<double>("naleznosc");
     QTest::addColumn<double>("lekarz");
     QTest::addColumn<double>("mon");
-    // Base pay 4560, multiplier 2.33, doctor 150 %, MON 10 %:
-    //   monthly 4560 × 2.33 = 10624.80, daily 10624.8 / 30 = 354.16
-    //   doctor monthly 4560 × 1.5 = 6840, daily 6840 / 30 = 228
-    //   MON monthly 456, daily 15.20
+    // Base pay 4571, multiplier 2.33, doctor 140 %, MON 10 %; no daily rate is a thirtieth of
+    // its monthly amount to the grosz, so 30 days paid by the day would show:
+    //   monthly 4571 × 2.33 = 10650.43, daily 355.0143… → 355.01 (× 30 = 10650.30)
+    //   doctor monthly 4571 × 1.4 = 6399.40, daily 213.3133… → 213.31 (× 30 = 6399.30)
+    //   MON monthly 457.10, daily 15.2366… → 15.24 (× 30 = 457.20)
     const QDate dawno(2020, 1, 1);
     QTest::newRow("Feb non-leap 28 days: monthly")
-        << "02/2027" << 28 << dawno << 10624.8 << 6840.0 << 456.0;
-    // 29 × 354.16 = 10270.64; 29 × 228 = 6612; 29 × 15.20 = 440.80
+        << "02/2027" << 28 << dawno << 10650.43 << 6399.4 << 457.1;
+    // 29 × 355.01 = 10295.29; 29 × 213.31 = 6185.99; 29 × 15.24 = 441.96
     QTest::newRow("Feb non-leap 29 days: daily")
-        << "02/2027" << 29 << dawno << 10270.64 << 6612.0 << 440.8;
+        << "02/2027" << 29 << dawno << 10295.29 << 6185.99 << 441.96;
     QTest::newRow("Feb leap 29 days: monthly")
-        << "02/2028" << 29 << dawno << 10624.8 << 6840.0 << 456.0;
-    // 28 × 354.16 = 9916.48; 28 × 228 = 6384; 28 × 15.20 = 425.60
+        << "02/2028" << 29 << dawno << 10650.43 << 6399.4 << 457.1;
+    // 28 × 355.01 = 9940.28; 28 × 213.31 = 5972.68; 28 × 15.24 = 426.72
     QTest::newRow("Feb leap 28 days: daily")
-        << "02/2028" << 28 << dawno << 9916.48 << 6384.0 << 425.6;
+        << "02/2028" << 28 << dawno << 9940.28 << 5972.68 << 426.72;
     QTest::newRow("31-day month, 30 days: monthly")
-        << "03/2027" << 30 << dawno << 10624.8 << 6840.0 << 456.0;
+        << "03/2027" << 30 << dawno << 10650.43 << 6399.4 << 457.1;
     QTest::newRow("31-day month, 31 days: monthly")
-        << "03/2027" << 31 << dawno << 10624.8 << 6840.0 << 456.0;
-    // 21 × 354.16 = 7437.36; 21 × 228 = 4788; 21 × 15.20 = 319.20
+        << "03/2027" << 31 << dawno << 10650.43 << 6399.4 << 457.1;
+    // 29 of 31 days: 29 × the daily rates, as above
+    QTest::newRow("31-day month, 29 days: daily")
+        << "03/2027" << 29 << dawno << 10295.29 << 6185.99 << 441.96;
+    // 21 × 355.01 = 7455.21; 21 × 213.31 = 4479.51; 21 × 15.24 = 320.04
     QTest::newRow("from the 10th of April, derived")
-        << "04/2027" << -1 << QDate(2027, 4, 10) << 7437.36 << 4788.0 << 319.2;
+        << "04/2027" << -1 << QDate(2027, 4, 10) << 7455.21 << 4479.51 << 320.04;
     QTest::newRow("no days") << "03/2027" << 0 << dawno << 0.0 << 0.0 << 0.0;
 }
 
@@ -112,11 +116,11 @@ void CalculationTest::monthlyOrDailyRates() {
     QFETCH(double, lekarz);
     QFETCH(double, mon);
     Lista l = lista(miesiacrok);
-    l.uposazenie = 4560;
+    l.uposazenie = 4571;
     l.zwnaleznmon = 10;
     Pozycja p = pozycja();
     p.mnoznik = 2.33;
-    p.zwnaleznlekarzproc = 150;
+    p.zwnaleznlekarzproc = 140;
     p.datanabycia = nabycie;
     p.iloscdni = dni(iloscdni);
     p.iloscdnizwmon = dni(iloscdni);

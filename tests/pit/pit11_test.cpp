@@ -100,14 +100,14 @@ void Pit11Test::personAndPayerAreCopied() {
     QCOMPARE(o.us_kod_is, QString("1434"));
     QCOMPARE(o.os_kraj, QString("POLSKA"));
     QCOMPARE(o.os_woj, QString("MAZOWIECKIE"));
-    QCOMPARE(o.os_powiat, QString("WARSZAWA"));
-    QCOMPARE(o.os_gmina, QString("WARSZAWA"));
+    QCOMPARE(o.os_powiat, QString("WARSZAWSKI ZACHODNI"));
+    QCOMPARE(o.os_gmina, QString("STARE BABICE"));
     QCOMPARE(o.os_ulica, QString("ŻWIRKI I WIGURY"));
     QCOMPARE(o.os_nr_domu, QString("12A"));
     QCOMPARE(o.os_nr_lok, QString("7"));
-    QCOMPARE(o.os_miejsc, QString("WARSZAWA"));
+    QCOMPARE(o.os_miejsc, QString("BORZĘCIN DUŻY"));
     QCOMPARE(o.os_kod, QString("02-092"));
-    QCOMPARE(o.os_poczta, QString("WARSZAWA"));
+    QCOMPARE(o.os_poczta, QString("ZABOROWEK"));
     QCOMPARE(FormularzPit11ById(db, o.id).os_pesel, o.os_pesel);
     QCOMPARE(FormularzPit11ById(db, 999999).id, 0);
 }

@@ -28,14 +28,14 @@ FormularzPit11 Wzor() {
     f.os_imie = "ŻANETA";
     f.os_data_ur = "01.01.1980";
     f.os_woj = "MAZOWIECKIE";
-    f.os_powiat = "WARSZAWA";
-    f.os_gmina = "WARSZAWA";
+    f.os_powiat = "WARSZAWSKI ZACHODNI";
+    f.os_gmina = "STARE BABICE";
     f.os_ulica = "ŻWIRKI I WIGURY";
     f.os_nr_domu = "12A";
     f.os_nr_lok = "7";
-    f.os_miejsc = "WARSZAWA";
+    f.os_miejsc = "BORZĘCIN DUŻY";
     f.os_kod = "02-092";
-    f.os_poczta = "WARSZAWA";
+    f.os_poczta = "ZABOROWEK";
     f.us_kod_is = "1434";
     // Each amount its own, so that an element that takes another column shows.
     f.kw_przychod = 1500;
@@ -125,14 +125,14 @@ void Pit11XmlTest::linesAreFilledAsStored() {
     QCOMPARE(l[20], QString("<Nazwisko>ŁUKASIEWICZ</Nazwisko>"));
     QCOMPARE(l[21], QString("<DataUrodzenia>1980-01-01</DataUrodzenia>"));
     QCOMPARE(l[25], QString("<Wojewodztwo>MAZOWIECKIE</Wojewodztwo>"));
-    QCOMPARE(l[26], QString("<Powiat>WARSZAWA</Powiat>"));
-    QCOMPARE(l[27], QString("<Gmina>WARSZAWA</Gmina>"));
+    QCOMPARE(l[26], QString("<Powiat>WARSZAWSKI ZACHODNI</Powiat>"));
+    QCOMPARE(l[27], QString("<Gmina>STARE BABICE</Gmina>"));
     QCOMPARE(l[28], QString("<Ulica poz=\"P_22\">ŻWIRKI I WIGURY</Ulica>"));
     QCOMPARE(l[29], QString("<NrDomu poz=\"P_23\">12A</NrDomu>"));
     QCOMPARE(l[30], QString("<NrLokalu poz=\"P_24\">7</NrLokalu>"));
-    QCOMPARE(l[31], QString("<Miejscowosc poz=\"P_25\">WARSZAWA</Miejscowosc>"));
+    QCOMPARE(l[31], QString("<Miejscowosc poz=\"P_25\">BORZĘCIN DUŻY</Miejscowosc>"));
     QCOMPARE(l[32], QString("<KodPocztowy poz=\"P_26\">02-092</KodPocztowy>"));
-    QCOMPARE(l[33], QString("<Poczta>WARSZAWA</Poczta>"));
+    QCOMPARE(l[33], QString("<Poczta>ZABOROWEK</Poczta>"));
     QCOMPARE(l[39], QString("<P_29>1500.00</P_29>"));
     QCOMPARE(l[40], QString("<P_30>12.34</P_30>"));
     QCOMPARE(l[41], QString("<P_31>1487.66</P_31>"));

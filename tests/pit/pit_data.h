@@ -22,14 +22,14 @@ inline void DodajPozycje(vexa::Database& db, int lista, const QString& pesel, do
             {lista, pesel, podstawa, zaliczka});
 }
 
-// A person with every field a form copies filled.
+// A person with every field a form copies filled, no two address fields alike.
 inline void DodajOsobe(vexa::Database& db, const QString& pesel, const QString& nazwisko,
                   const QString& imie, const QString& nip = QString()) {
     db.exec("insert into osoba (pesel, zp, nazwisko, imie, adr_kraj, adr_woj, adr_powiat, "
             "adr_gmina, adr_ulica, adr_nr_domu, adr_nr_lok, adr_miejsc, adr_kod, adr_poczta, "
             "us_nazwa, us_ulica, us_kod, us_kod_is, us_nip) values (?, 'Z', ?, ?, 'POLSKA', "
-            "'MAZOWIECKIE', 'WARSZAWA', 'WARSZAWA', 'ŻWIRKI I WIGURY', '12A', '7', 'WARSZAWA', "
-            "'02-092', 'WARSZAWA', 'URZĄD SKARBOWY WARSZAWA-OCHOTA', 'GRÓJECKA 1', '02-019', "
+            "'MAZOWIECKIE', 'WARSZAWSKI ZACHODNI', 'STARE BABICE', 'ŻWIRKI I WIGURY', '12A', '7', "
+            "'BORZĘCIN DUŻY', '02-092', 'ZABOROWEK', 'URZĄD SKARBOWY WARSZAWA-OCHOTA', 'GRÓJECKA 1', '02-019', "
             "'1434', ?)",
             {pesel, nazwisko, imie, nip});
 }
