@@ -192,6 +192,7 @@ void PersonPrintoutsTest::duesPrintout() {
     QVERIFY(tx.contains("Dod.woj. 50%") && !tx.contains("Dod.woj. 30%"));
     QCOMPARE(WPolu(r, "Data utraty upr.", "02/2027"), QString("30/06/2027"));
     QCOMPARE(WPolu(r, "Data utraty upr.", "01/2027"), QString(" - "));
+    QCOMPARE(WPolu(r, "Data nabycia upr.", "02/2027"), QString("01/01/2027"));
     QCOMPARE(WPolu(r, "Podpis", "02/2027"), QString("XXXXXXXX")); // no cash advance
     QCOMPARE(WPolu(r, "Podpis", "01/2027"), QString());
     QCOMPARE(WPolu(r, "(data wykonania)", "01/2027"), QString("(31/01/2027)"));
@@ -212,6 +213,16 @@ void PersonPrintoutsTest::duesPrintout() {
         QCOMPARE(n + WPolu(r, naglowek, "01/2027"), n + wydruk_listy::kwota(a.*pole));
         QCOMPARE(n + WPolu(r, naglowek, "02/2027"), n + wydruk_listy::kwota(b.*pole));
         QCOMPARE(n + WPolu(r, naglowek, "OGÓŁEM:"), n + wydruk_listy::kwota(a.*pole + b.*pole));
+    }
+    // The column under "Dod.za rozm." has the caption "Wyr. / Potr." twice: the equalisation on
+    // its middle line, the other increases on its last.
+    const QList<double Pozycja::*> wyrPotr{&Pozycja::wyrownanie, &Pozycja::innezwiekszenia};
+    for (int i = 0; i < 2; ++i) {
+        const QString n = QStringLiteral("Wyr. / Potr. #%1: ").arg(i);
+        QCOMPARE(n + WPolu(r, "Wyr. / Potr.", "01/2027", i), n + wydruk_listy::kwota(a.*wyrPotr[i]));
+        QCOMPARE(n + WPolu(r, "Wyr. / Potr.", "02/2027", i), n + wydruk_listy::kwota(b.*wyrPotr[i]));
+        QCOMPARE(n + WPolu(r, "Wyr. / Potr.", "OGÓŁEM:", i),
+                 n + wydruk_listy::kwota(a.*wyrPotr[i] + b.*wyrPotr[i]));
     }
     QCOMPARE(NaleznosciDlaOsoby({}, QDate(2027, 4, 2)).iloscStron(), 0);
 }

@@ -19,14 +19,20 @@ inline bool Naklada(double a0, double a1, double b0, double b1) {
     return a0 < b1 - 1e-6 && b0 < a1 - 1e-6;
 }
 
-inline const Tekst* Jedyny(const StronaRaportu& s, const QString& tresc) {
+// The text `tresc` standing once on the page; with `n` >= 0 its n-th place in the page's order
+// (a caption printed twice in one column).
+inline const Tekst* Jedyny(const StronaRaportu& s, const QString& tresc, int n = -1) {
     const Tekst* t = nullptr;
     for (const Tekst& x : s.teksty)
         if (x.tresc == tresc) {
+            if (n >= 0) {
+                if (n-- == 0) return &x;
+                continue;
+            }
             if (t) return nullptr; // not one place: the caller says so
             t = &x;
         }
-    return t;
+    return n >= 0 ? nullptr : t;
 }
 
 // The texts left to right, joined by a space.
@@ -47,9 +53,11 @@ inline QString Zlacz(QList<const Tekst*> w) {
 // caption in the header; a caption over the header's whole height reads any line of the row.
 // The texts inside the column's width at that height, left to right, joined by a space (a
 // small label and its amount); "<no caption X>" or "<no row Y>" when one of them is missing or
-// stands more than once.
-inline QString WPolu(const StronaRaportu& s, const QString& naglowek, const QString& wiersz) {
-    const Tekst* h = detail::Jedyny(s, naglowek);
+// stands more than once. A caption that stands twice is chosen by `n`, its place in the page's
+// order (0 the first).
+inline QString WPolu(const StronaRaportu& s, const QString& naglowek, const QString& wiersz,
+                     int n = -1) {
+    const Tekst* h = detail::Jedyny(s, naglowek, n);
     if (!h) return QStringLiteral("<no caption %1>").arg(naglowek);
     const Tekst* r = detail::Jedyny(s, wiersz);
     if (!r) return QStringLiteral("<no row %1>").arg(wiersz);
@@ -73,9 +81,10 @@ inline QString WPolu(const StronaRaportu& s, const QString& naglowek, const QStr
 }
 
 // The same on the page of a report where both the caption and the row stand.
-inline QString WPolu(const Raport& r, const QString& naglowek, const QString& wiersz) {
+inline QString WPolu(const Raport& r, const QString& naglowek, const QString& wiersz,
+                     int n = -1) {
     for (const StronaRaportu& s : r.strony)
-        if (detail::Jedyny(s, wiersz)) return WPolu(s, naglowek, wiersz);
+        if (detail::Jedyny(s, wiersz)) return WPolu(s, naglowek, wiersz, n);
     return QStringLiteral("<no row %1>").arg(wiersz);
 }
 
