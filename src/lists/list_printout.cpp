@@ -28,14 +28,15 @@ void wydrukPelny(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuListy& 
     BudowaRaportu b(r);
     stopka(b);
     const QList<Kol> k = kolumny({7, 35, 22, 20, 22, 22, 22, 22, 20, 20, 35, 20, 10}, b.szerokosc());
-    auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Lp."},
                     {"Nazwisko i imię", "Stanowisko, NIS"},
                     {"Imię ojca", "PESEL", "Stopień etatowy"},
                     {"Data nab. upr.", "Data utraty upr.", "Mnożnik / Il. dni"},
                     {"Należn. zagr.", "Zwiększ. MON", "Zwiększ. PKW"},
-                    {woj(l.dodatekwojenny), woj(l.dodatekwojenny2), woj(l.dodatekwojenny3)},
+                    {podpisDodatkuWojennego(l.dodatekwojenny),
+                     podpisDodatkuWojennego(l.dodatekwojenny2),
+                     podpisDodatkuWojennego(l.dodatekwojenny3)},
                     {"Dod.rozm.", "Wyr. / Potr.", "Zw. lekarz"},
                     {"Zal. w. nal.", "Zmn. urlop", podatek ? "Podst.opod." : ""},
                     {"RAZEM"},

@@ -7,6 +7,10 @@
 
 namespace vexa::wydruk_listy {
 
+QString podpisDodatkuWojennego(double stawka) {
+    return QStringLiteral("Dod.woj. ") + procent(stawka) + u'%';
+}
+
 QString opisRodzajuListy(const QString& rodzaj) {
     const RodzajListy* r = RodzajListyKodu(rodzaj);
     return r ? r->tytul : QString();

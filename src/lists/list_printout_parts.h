@@ -13,6 +13,8 @@ namespace vexa::wydruk_listy {
 using namespace vexa::druk;
 
 QString opisRodzajuListy(const QString& rodzaj);
+// The caption of a war-supplement column: "Dod.woj. " and the list's rate, "Dod.woj. 50%".
+QString podpisDodatkuWojennego(double stawka);
 // Title band: approval block on the left, date and status on the right, the title across.
 void pasmoTytulu(BudowaRaportu& b, const Lista& l, const QString& tytul, const QString& dodatkowy,
                  const QDate& dzis);

@@ -13,14 +13,15 @@ void wydrukZPodatkiem(Raport& r, const DaneWydrukuListy& d, const OpcjeWydrukuLi
     BudowaRaportu b(r);
     stopka(b);
     const QList<Kol> k = kolumny({8, 35, 24, 22, 24, 24, 24, 24, 24, 34, 22, 12}, b.szerokosc());
-    auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Lp."},
                     {"Nazwisko i imię", "Stanowisko, NIS"},
                     {"Imię ojca", "PESEL", "Stopień etatowy"},
                     {"Data nabycia upr.", "Data utraty upr.", "Mnożnik / Il. dni"},
                     {"Należn. zagr.", "Zwiększ. MON", "Zwiększ. PKW"},
-                    {woj(l.dodatekwojenny), woj(l.dodatekwojenny2), woj(l.dodatekwojenny3)},
+                    {podpisDodatkuWojennego(l.dodatekwojenny),
+                     podpisDodatkuWojennego(l.dodatekwojenny2),
+                     podpisDodatkuWojennego(l.dodatekwojenny3)},
                     {"Dod.za rozm.", "Ekw.śr.higieny", "Zw. lekarz"},
                     {"Wyr. / Potr.", "Zmniejszenia", "RAZEM"},
                     {"ZUS/Zajęcia", "Zaliczki", "Podst.opod.", "Zaliczka US"},

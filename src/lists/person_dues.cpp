@@ -77,7 +77,6 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
     // Stacked columns, in the printout's order: one position takes three lines.
     QList<double> szer{21, 26, 7, 25, 13, 20, 22, 20, 18, 20, 18, 20, 14, 15};
     const QList<Kol> k = kolumnyDoKonca(szer, b.szerokosc());
-    auto woj = [](double v) { return QStringLiteral("Dod.woj. ") + procent(v) + u'%'; };
     naglowekKolumn(b, k,
                    {{"Miesiąc / rok", "(data wykonania)"},
                     {"PKW, NIS"},
@@ -85,7 +84,9 @@ Raport NaleznosciDlaOsoby(const QList<PozycjaOsoby>& pozycje, const QDate& dzis)
                     {"Stopień etatowy", "Data nabycia upr.", "Data utraty upr."},
                     {"Mnożnik /", "Il. dni"},
                     {"Należn. zagr.", "Zwiększ. MON", "Zwiększ. PKW"},
-                    {woj(stawki->woj1), woj(stawki->woj2), woj(stawki->woj3)},
+                    {podpisDodatkuWojennego(stawki->woj1),
+                     podpisDodatkuWojennego(stawki->woj2),
+                     podpisDodatkuWojennego(stawki->woj3)},
                     {"Dod.za rozm.", "Wyr. / Potr.", "Wyr. / Potr."},
                     {"RAZEM"},
                     {"Składki ZUS", "Inne zmniejsz.", "Do wypłaty"},
